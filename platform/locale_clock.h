@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace tamsendor::platform {
+
+// The local date and time as the user's locale writes them.
+class LocaleClock {
+ public:
+  virtual ~LocaleClock() = default;
+  // The short date, one blank, the long time ("2007.11.23. 21:05:07").
+  virtual std::string NowShortDateLongTime() const = 0;
+};
+
+}  // namespace tamsendor::platform

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "platform/locale_clock.h"
+#include "platform/window_placement.h"
+
+namespace tamsendor::fakes {
+
+// Message boxes that record what was shown and answer questions as the test scripted.
+class FakeDialogs : public platform::Dialogs {
+ public:
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::deque<bool> answers;  // Yes = true; an unscripted question is answered No
+
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool ConfirmYesNo(const std::string& question) override {
+    questions.push_back(question);
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+class FakeWindowPlacement : public platform::WindowPlacement {
+ public:
+  platform::WindowBounds bounds{100, 100, 559, 475};
+  int setCalls = 0;
+  platform::WindowBounds NormalBounds() const override { return bounds; }
+  void SetBounds(const platform::WindowBounds& b) override {
+    bounds = b;
+    ++setCalls;
+  }
+};
+
+class FakeLocaleClock : public platform::LocaleClock {
+ public:
+  std::string now = "2007.11.23. 21:05:07";
+  std::string NowShortDateLongTime() const override { return now; }
+};
+
+}  // namespace tamsendor::fakes
