@@ -4,8 +4,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/lib/wine.sh"
 
-build="$root/build/win"
-export WINEPREFIX="$root/build/wineprefix-tests"
+# A helper working beside another may name its own build folder and prefix.
+build="${TAMSENDOR_WIN_BUILD:-$root/build/win}"
+export WINEPREFIX="${TAMSENDOR_TEST_PREFIX:-$root/build/wineprefix-tests}"
 export TAMSENDOR_WINEPREFIX="$WINEPREFIX"
 wine_fresh_prefix "$root/build/wineprefix-template" "$WINEPREFIX"
 trap wine_server_stop EXIT
