@@ -4,22 +4,29 @@ namespace tamsendor::platform {
 
 namespace {
 
-char FoldChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldChar(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
 
 }  // namespace
 
 std::string FoldCase(std::string_view text) {
   std::string folded(text);
-  for (char& c : folded) c = FoldChar(c);
+  for (char& c : folded)
+    c = FoldChar(c);
   return folded;
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
+  if (a.size() != b.size())
+    return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldChar(a[i]) != FoldChar(b[i])) return false;
+    if (FoldChar(a[i]) != FoldChar(b[i]))
+      return false;
   }
   return true;
 }
@@ -36,7 +43,8 @@ std::string PathKey(std::string_view path) {
     if (IsSeparator(c)) {
       // Keep a leading "\\" of a network path; collapse every other run of separators.
       const bool uncStart = (i == 1 && IsSeparator(path[0]));
-      if (!key.empty() && key.back() == '\\' && !uncStart) continue;
+      if (!key.empty() && key.back() == '\\' && !uncStart)
+        continue;
       key.push_back('\\');
     } else {
       key.push_back(FoldChar(c));
@@ -55,8 +63,10 @@ std::string_view FileNamePart(std::string_view path) {
 
 std::string ParentFolder(std::string_view path) {
   const auto cut = path.find_last_of("\\/");
-  if (cut == std::string_view::npos) return {};
-  if (cut == 2 && path[1] == ':') return std::string(path.substr(0, 3));
+  if (cut == std::string_view::npos)
+    return {};
+  if (cut == 2 && path[1] == ':')
+    return std::string(path.substr(0, 3));
   return std::string(path.substr(0, cut));
 }
 

@@ -5,7 +5,8 @@
 namespace tamsendor::win32 {
 
 std::wstring Widen(std::string_view utf8) {
-  if (utf8.empty()) return {};
+  if (utf8.empty())
+    return {};
   const int size = static_cast<int>(utf8.size());
   const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
@@ -14,7 +15,8 @@ std::wstring Widen(std::string_view utf8) {
 }
 
 std::string Narrow(std::wstring_view utf16) {
-  if (utf16.empty()) return {};
+  if (utf16.empty())
+    return {};
   const int size = static_cast<int>(utf16.size());
   const int length =
       WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
@@ -29,10 +31,12 @@ std::string SystemErrorText(std::uint32_t code) {
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   std::wstring text = length ? std::wstring(buffer, length) : std::wstring();
-  if (buffer) LocalFree(buffer);
+  if (buffer)
+    LocalFree(buffer);
   while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
     text.pop_back();
-  if (text.empty()) return "System error " + std::to_string(code) + ".";
+  if (text.empty())
+    return "System error " + std::to_string(code) + ".";
   return Narrow(text);
 }
 

@@ -18,12 +18,14 @@ Win32UiThread::Win32UiThread() {
   RegisterClassExW(&windowClass);  // fails harmlessly when a second instance registers again
   window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
-  if (window_ == nullptr) throw std::runtime_error("Cannot create the message window.");
+  if (window_ == nullptr)
+    throw std::runtime_error("Cannot create the message window.");
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32UiThread::~Win32UiThread() {
-  for (const auto& timer : timers_) KillTimer(window_, static_cast<UINT_PTR>(timer.first));
+  for (const auto& timer : timers_)
+    KillTimer(window_, static_cast<UINT_PTR>(timer.first));
   SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   DestroyWindow(window_);
 }
@@ -45,7 +47,8 @@ platform::TimerId Win32UiThread::After(std::uint32_t milliseconds, std::function
 }
 
 void Win32UiThread::Cancel(platform::TimerId id) {
-  if (timers_.erase(id)) KillTimer(window_, static_cast<UINT_PTR>(id));
+  if (timers_.erase(id))
+    KillTimer(window_, static_cast<UINT_PTR>(id));
 }
 
 void Win32UiThread::RunPosted() {
@@ -54,13 +57,15 @@ void Win32UiThread::RunPosted() {
     std::lock_guard<std::mutex> guard(postedLock_);
     batch.swap(posted_);
   }
-  for (auto& work : batch) work();
+  for (auto& work : batch)
+    work();
 }
 
 void Win32UiThread::RunTimer(UINT_PTR id) {
   KillTimer(window_, id);  // one-shot
   const auto it = timers_.find(static_cast<platform::TimerId>(id));
-  if (it == timers_.end()) return;
+  if (it == timers_.end())
+    return;
   auto work = std::move(it->second);
   timers_.erase(it);
   work();

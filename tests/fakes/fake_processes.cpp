@@ -20,7 +20,8 @@ class FakeStartedProcess : public platform::StartedProcess {
 
 std::unique_ptr<platform::StartedProcess> FakeProcessLauncher::Start(
     const platform::ProcessStart& start) {
-  if (failure_) throw *failure_;
+  if (failure_)
+    throw *failure_;
   starts_.push_back(start);
   records_.push_back(std::make_shared<Record>());
   return std::make_unique<FakeStartedProcess>(*this, records_.back());
@@ -28,25 +29,30 @@ std::unique_ptr<platform::StartedProcess> FakeProcessLauncher::Start(
 
 void FakeProcessLauncher::EndProcess(std::size_t index, std::uint32_t exitCode) {
   auto record = records_.at(index);
-  if (record->ended) return;
+  if (record->ended)
+    return;
   record->ended = true;
   dispatcher_.Post([record, exitCode] {
     // A notice for an object that was destroyed meanwhile is dropped, as the real one is.
-    if (record->alive && record->onExit) record->onExit(exitCode);
+    if (record->alive && record->onExit)
+      record->onExit(exitCode);
   });
 }
 
 std::optional<std::vector<platform::ProcessEntry>> FakeProcessTable::List() const {
   ++listCalls;
-  if (listFails) return std::nullopt;
+  if (listFails)
+    return std::nullopt;
   std::vector<platform::ProcessEntry> list;
-  for (const Entry& e : entries) list.push_back({e.id, e.exeName});
+  for (const Entry& e : entries)
+    list.push_back({e.id, e.exeName});
   return list;
 }
 
 bool FakeProcessTable::IsStillRunning(std::uint32_t processId) const {
   for (const Entry& e : entries) {
-    if (e.id == processId) return e.running;
+    if (e.id == processId)
+      return e.running;
   }
   return false;
 }

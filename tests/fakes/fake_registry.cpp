@@ -8,12 +8,16 @@ using platform::RegistryRoot;
 
 FakeRegistry::KeyId FakeRegistry::Id(RegistryRoot root, const std::string& key) {
   std::string folded = platform::FoldCase(key);
-  while (!folded.empty() && folded.front() == '\\') folded.erase(folded.begin());
-  while (!folded.empty() && folded.back() == '\\') folded.pop_back();
+  while (!folded.empty() && folded.front() == '\\')
+    folded.erase(folded.begin());
+  while (!folded.empty() && folded.back() == '\\')
+    folded.pop_back();
   return {root, folded};
 }
 
-void FakeRegistry::CreateKey(RegistryRoot root, const std::string& key) { keys_[Id(root, key)]; }
+void FakeRegistry::CreateKey(RegistryRoot root, const std::string& key) {
+  keys_[Id(root, key)];
+}
 
 void FakeRegistry::DeleteKey(RegistryRoot root, const std::string& key) {
   keys_.erase(Id(root, key));
@@ -26,7 +30,8 @@ bool FakeRegistry::KeyExists(RegistryRoot root, const std::string& key) const {
 const FakeRegistry::Value* FakeRegistry::Find(RegistryRoot root, const std::string& key,
                                               const std::string& name) const {
   const auto k = keys_.find(Id(root, key));
-  if (k == keys_.end()) return nullptr;
+  if (k == keys_.end())
+    return nullptr;
   const auto v = k->second.find(platform::FoldCase(name));
   return v == k->second.end() ? nullptr : &v->second;
 }
@@ -39,21 +44,24 @@ bool FakeRegistry::ValueExists(RegistryRoot root, const std::string& key,
 std::optional<std::string> FakeRegistry::ReadString(RegistryRoot root, const std::string& key,
                                                     const std::string& name) const {
   const Value* value = Find(root, key, name);
-  if (value == nullptr || !std::holds_alternative<std::string>(*value)) return std::nullopt;
+  if (value == nullptr || !std::holds_alternative<std::string>(*value))
+    return std::nullopt;
   return std::get<std::string>(*value);
 }
 
 std::optional<std::uint32_t> FakeRegistry::ReadDword(RegistryRoot root, const std::string& key,
                                                      const std::string& name) const {
   const Value* value = Find(root, key, name);
-  if (value == nullptr || !std::holds_alternative<std::uint32_t>(*value)) return std::nullopt;
+  if (value == nullptr || !std::holds_alternative<std::uint32_t>(*value))
+    return std::nullopt;
   return std::get<std::uint32_t>(*value);
 }
 
 bool FakeRegistry::WriteString(RegistryRoot root, const std::string& key, const std::string& name,
                                const std::string& value) {
   const auto k = keys_.find(Id(root, key));
-  if (k == keys_.end() || refuseWrites_) return false;
+  if (k == keys_.end() || refuseWrites_)
+    return false;
   k->second[platform::FoldCase(name)] = value;
   return true;
 }
@@ -61,7 +69,8 @@ bool FakeRegistry::WriteString(RegistryRoot root, const std::string& key, const 
 bool FakeRegistry::WriteDword(RegistryRoot root, const std::string& key, const std::string& name,
                               std::uint32_t value) {
   const auto k = keys_.find(Id(root, key));
-  if (k == keys_.end() || refuseWrites_) return false;
+  if (k == keys_.end() || refuseWrites_)
+    return false;
   k->second[platform::FoldCase(name)] = value;
   return true;
 }

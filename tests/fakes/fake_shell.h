@@ -20,7 +20,8 @@ class FakeDialogs : public platform::Dialogs {
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   bool ConfirmYesNo(const std::string& question) override {
     questions.push_back(question);
-    if (answers.empty()) return false;
+    if (answers.empty())
+      return false;
     const bool answer = answers.front();
     answers.pop_front();
     return answer;

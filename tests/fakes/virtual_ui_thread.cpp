@@ -2,7 +2,9 @@
 
 namespace tamsendor::fakes {
 
-void VirtualUiThread::Post(std::function<void()> work) { posted_.push_back(std::move(work)); }
+void VirtualUiThread::Post(std::function<void()> work) {
+  posted_.push_back(std::move(work));
+}
 
 platform::TimerId VirtualUiThread::After(std::uint32_t milliseconds, std::function<void()> work) {
   const platform::TimerId id = nextId_++;
@@ -23,13 +25,15 @@ void VirtualUiThread::RunPosted() {
   while (!posted_.empty()) {
     auto batch = std::move(posted_);
     posted_.clear();
-    for (auto& work : batch) work();
+    for (auto& work : batch)
+      work();
   }
 }
 
 bool VirtualUiThread::RunNextDueTimer(std::uint64_t until) {
   RunPosted();
-  if (timers_.empty() || timers_.begin()->first.first > until) return false;
+  if (timers_.empty() || timers_.begin()->first.first > until)
+    return false;
   auto node = timers_.extract(timers_.begin());
   now_ = node.key().first;
   node.mapped()();

@@ -16,7 +16,8 @@ TEST(PathKeyTest, WindowsPathsCompareAsWindowsDoes) {
       {"D:\\", "d:/"},
       {"\\\\server\\share\\x", "//SERVER/share/X"},
   };
-  for (const Case& c : same) EXPECT_EQ(PathKey(c.a), PathKey(c.b)) << c.a << " vs " << c.b;
+  for (const Case& c : same)
+    EXPECT_EQ(PathKey(c.a), PathKey(c.b)) << c.a << " vs " << c.b;
   EXPECT_EQ(PathKey("D:\\"), "d:\\");
   EXPECT_NE(PathKey("C:\\games\\ep2"), PathKey("C:\\games\\ep"));
 }

@@ -8,7 +8,9 @@ namespace tamsendor::win32 {
 namespace {
 
 TEST(Win32TextTest, RoundTripsAnyCharacter) {
-  const std::string utf8 = "C:\\Spiele\\\xC3\x9C" "ber \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\xAE";
+  const std::string utf8 =
+      "C:\\Spiele\\\xC3\x9C"
+      "ber \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\xAE";
   EXPECT_EQ(Narrow(Widen(utf8)), utf8);
   EXPECT_EQ(Widen("\xC3\x97"), std::wstring(L"\u00D7"));
 }

@@ -1,0 +1,28 @@
+#include "bench/process_checks.h"
+
+#include "platform/path_text.h"
+
+namespace tamsendor::bench {
+
+void IsSteamRunning(const platform::ProcessTable& processes, RunState& state) {
+  const auto list = processes.List();
+  if (!list)
+    return;
+  std::string names;
+  for (const platform::ProcessEntry& entry : *list)
+    names += entry.exeName + "\r\n";
+  state.SteamRunning = platform::FoldCase(names).find("steam.exe") != std::string::npos;
+}
+
+bool IsGameRunning(const platform::ProcessTable& processes) {
+  const auto list = processes.List();
+  if (!list)
+    return false;
+  for (const platform::ProcessEntry& entry : *list) {
+    if (platform::EqualsIgnoringCase(entry.exeName, "hl2.exe"))
+      return processes.IsStillRunning(entry.id);
+  }
+  return false;
+}
+
+}  // namespace tamsendor::bench

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "platform/processes.h"
+
+namespace tamsendor::bench {
+
+// Asked to start while it still waits for the process it started before. Not an operating-system
+// error: callers that handle failed starts do not catch it.
+class RunnerBusyError : public std::logic_error {
+ public:
+  RunnerBusyError() : std::logic_error("Cannot perform this operation when process is running") {}
+};
+
+// Starts one program at a time with a hidden window and, when asked to wait, reports its end on
+// the user-interface thread. The main window owns three: `cp` (game launches, idle priority),
+// `cp2` (starting the Steam client) and `dxrun` (the DirectX diagnostic).
+class TJvCreateProcess {
+ public:
+  using TerminateHandler = std::function<void(TJvCreateProcess& Sender, std::uint32_t ExitCode)>;
+
+  TJvCreateProcess(platform::ProcessLauncher& launcher, platform::ProcessPriority priority)
+      : launcher_(launcher), Priority(priority) {}
+  TJvCreateProcess(const TJvCreateProcess&) = delete;
+  TJvCreateProcess& operator=(const TJvCreateProcess&) = delete;
+
+  // Starts CommandLine in CurrentDirectory (trimmed; empty means this program's own).
+  // With WaitForTerminate it returns at once and OnTerminate follows when the process has
+  // ended, after the runner is ready again (so the handler may call Run again). Without it, it
+  // returns once the program is ready for input, and no notice follows.
+  // Throws RunnerBusyError while still waiting, platform::OsError when the process cannot be
+  // created.
+  void Run();
+
+  // True from a waiting Run until its notice has been handled.
+  bool IsWaiting() const { return waiting_ != nullptr; }
+
+ private:
+  platform::ProcessLauncher& launcher_;
+  std::unique_ptr<platform::StartedProcess> waiting_;
+
+ public:
+  std::string CommandLine;
+  std::string CurrentDirectory;
+  platform::ProcessPriority Priority;
+  bool WaitForTerminate = true;
+  TerminateHandler OnTerminate;
+};
+
+// The command line as it must reach the system so that exactly the named program starts: an
+// unquoted program path with blanks ("C:/Program Files (x86)/Steam/steam.exe -applaunch ...")
+// would make Windows try "C:/Program.exe" first and hand the program a broken argument list.
+// The program part ends at the first ".exe" followed by a blank or the end; it is quoted when it
+// contains a blank and is not quoted already. Anything else is returned unchanged.
+std::string QuoteProgramPart(const std::string& commandLine);
+
+}  // namespace tamsendor::bench

@@ -1,0 +1,114 @@
+#include "platform/win32/win32_processes.h"
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <atomic>
+#include <thread>
+
+#include "platform/path_text.h"
+#include "platform/win32/text.h"
+
+namespace tamsendor::win32 {
+
+namespace {
+
+class Win32StartedProcess : public platform::StartedProcess {
+ public:
+  Win32StartedProcess(platform::Dispatcher& dispatcher, HANDLE process)
+      : dispatcher_(dispatcher),
+        process_(process),
+        stopWaiting_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+        alive_(std::make_shared<std::atomic<bool>>(true)) {}
+
+  ~Win32StartedProcess() override {
+    // The user-interface thread runs both this and the posted notice, so once alive_ is false a
+    // notice still in the queue finds it and is dropped.
+    alive_->store(false);
+    SetEvent(stopWaiting_);
+    if (waiter_.joinable())
+      waiter_.join();
+    CloseHandle(stopWaiting_);
+    CloseHandle(process_);
+  }
+
+  void WaitUntilReady() override { WaitForInputIdle(process_, INFINITE); }
+
+  void NotifyOnExit(std::function<void(std::uint32_t)> onExit) override {
+    waiter_ = std::thread([this, onExit = std::move(onExit)]() mutable {
+      SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
+      const HANDLE handles[] = {process_, stopWaiting_};
+      if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) != WAIT_OBJECT_0)
+        return;
+      DWORD exitCode = 0;
+      GetExitCodeProcess(process_, &exitCode);
+      dispatcher_.Post([alive = alive_, onExit = std::move(onExit), exitCode] {
+        if (alive->load())
+          onExit(exitCode);
+      });
+    });
+  }
+
+ private:
+  platform::Dispatcher& dispatcher_;
+  HANDLE process_;
+  HANDLE stopWaiting_;
+  std::shared_ptr<std::atomic<bool>> alive_;
+  std::thread waiter_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::StartedProcess> Win32ProcessLauncher::Start(
+    const platform::ProcessStart& start) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  if (start.hidden) {
+    // Hidden, at 0,0 with size 0x0: the game and the client choose their own windows.
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USEPOSITION | STARTF_USESIZE;
+    startup.wShowWindow = SW_HIDE;
+  }
+  std::wstring commandLine = Widen(start.commandLine);
+  const std::wstring directory = Widen(start.currentDirectory);
+  const DWORD priority = start.priority == platform::ProcessPriority::Idle ? IDLE_PRIORITY_CLASS
+                                                                           : NORMAL_PRIORITY_CLASS;
+  PROCESS_INFORMATION created{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, priority, nullptr,
+                      directory.empty() ? nullptr : directory.c_str(), &startup, &created)) {
+    const DWORD code = GetLastError();
+    throw platform::OsError(code, SystemErrorText(code));
+  }
+  CloseHandle(created.hThread);
+  return std::make_unique<Win32StartedProcess>(dispatcher_, created.hProcess);
+}
+
+std::optional<std::vector<platform::ProcessEntry>> Win32ProcessTable::List() const {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE)
+    return std::nullopt;
+  std::vector<platform::ProcessEntry> list;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
+    if (entry.th32ProcessID == 0) {
+      list.push_back({0, "System Idle Process"});
+      continue;
+    }
+    const std::string name = Narrow(entry.szExeFile);
+    list.push_back({entry.th32ProcessID, std::string(platform::FileNamePart(name))});
+  }
+  CloseHandle(snapshot);
+  return list;
+}
+
+bool Win32ProcessTable::IsStillRunning(std::uint32_t processId) const {
+  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+  if (process == nullptr)
+    return false;
+  const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  CloseHandle(process);
+  return running;
+}
+
+}  // namespace tamsendor::win32

@@ -1,0 +1,46 @@
+#include "platform/win32/win32_shell.h"
+
+#include "platform/win32/text.h"
+
+namespace tamsendor::win32 {
+
+void Win32Dialogs::ShowMessage(const std::string& text) {
+  MessageBoxW(owner_, Widen(text).c_str(), title_.c_str(), MB_OK | MB_TASKMODAL);
+}
+
+bool Win32Dialogs::ConfirmYesNo(const std::string& question) {
+  return MessageBoxW(owner_, Widen(question).c_str(), title_.c_str(),
+                     MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
+}
+
+platform::WindowBounds Win32WindowPlacement::NormalBounds() const {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  GetWindowPlacement(window_, &placement);
+  const RECT& r = placement.rcNormalPosition;
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Win32WindowPlacement::SetBounds(const platform::WindowBounds& bounds) {
+  // Through the placement, in the same coordinates NormalBounds reads, so a minimised window
+  // keeps its state and gets its restored position back.
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  GetWindowPlacement(window_, &placement);
+  placement.rcNormalPosition = {bounds.left, bounds.top, bounds.left + bounds.width,
+                                bounds.top + bounds.height};
+  placement.flags = 0;
+  SetWindowPlacement(window_, &placement);
+}
+
+std::string Win32LocaleClock::NowShortDateLongTime() const {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  wchar_t date[128] = {};
+  wchar_t time[128] = {};
+  GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, date, 128, nullptr);
+  GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &now, nullptr, time, 128);
+  return Narrow(date) + " " + Narrow(time);
+}
+
+}  // namespace tamsendor::win32

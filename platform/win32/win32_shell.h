@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/dialogs.h"
+#include "platform/locale_clock.h"
+#include "platform/window_placement.h"
+
+namespace tamsendor::win32 {
+
+// Message boxes owned by a window (set once it exists), titled with the application's title.
+class Win32Dialogs : public platform::Dialogs {
+ public:
+  explicit Win32Dialogs(std::wstring title) : title_(std::move(title)) {}
+  void SetOwner(HWND owner) { owner_ = owner; }
+
+  void ShowMessage(const std::string& text) override;
+  bool ConfirmYesNo(const std::string& question) override;
+
+ private:
+  std::wstring title_;
+  HWND owner_ = nullptr;
+};
+
+// Position and size of a top-level window in its restored state, whatever state it is in now.
+class Win32WindowPlacement : public platform::WindowPlacement {
+ public:
+  explicit Win32WindowPlacement(HWND window) : window_(window) {}
+  platform::WindowBounds NormalBounds() const override;
+  void SetBounds(const platform::WindowBounds& bounds) override;
+
+ private:
+  HWND window_;
+};
+
+class Win32LocaleClock : public platform::LocaleClock {
+ public:
+  std::string NowShortDateLongTime() const override;
+};
+
+}  // namespace tamsendor::win32
