@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ui_thread.h"
+#include "ui/control.h"
+#include "ui/layout.h"
+
+namespace tamsendor::ui {
+
+// The controls of one window, made from its layout: one model per row, found by the row's name.
+// Pages join their page control and groups their group bar. A broken layout (a repeated name, an
+// unknown or unfit parent) throws std::invalid_argument.
+class ControlSet {
+ public:
+  ControlSet(Layout layout, platform::Timers& timers);
+
+  const Layout& Rows() const { return layout_; }
+  Control& At(std::size_t row) const { return *controls_.at(row); }
+
+  Control* Find(std::string_view name) const;
+
+  // The control of that name and kind; asking for a missing one is a programming error.
+  template <typename T>
+  T& Get(std::string_view name) const {
+    auto* control = dynamic_cast<T*>(Find(name));
+    if (control == nullptr)
+      throw std::logic_error("No such control: " + std::string(name));
+    return *control;
+  }
+
+ private:
+  Layout layout_;
+  std::vector<std::unique_ptr<Control>> controls_;
+};
+
+}  // namespace tamsendor::ui
