@@ -60,3 +60,22 @@ class TJvCreateProcess {
 std::string QuoteProgramPart(const std::string& commandLine);
 
 }  // namespace tamsendor::bench
+
+namespace tamsendor::bench {
+
+// The main window's three runners, set up once: `cp` launches the game at idle priority and
+// reports the end; `cp2` starts the Steam client and returns once it is ready for input; `dxrun`
+// runs the DirectX diagnostic and reports the end.
+struct ProcessRunners {
+  explicit ProcessRunners(platform::ProcessLauncher& launcher)
+      : cp(launcher, platform::ProcessPriority::Idle),
+        cp2(launcher, platform::ProcessPriority::Normal),
+        dxrun(launcher, platform::ProcessPriority::Normal) {
+    cp2.WaitForTerminate = false;
+  }
+  TJvCreateProcess cp;
+  TJvCreateProcess cp2;
+  TJvCreateProcess dxrun;
+};
+
+}  // namespace tamsendor::bench

@@ -30,6 +30,7 @@ struct RunState {
   int SavedTop = 0;
   int SavedWidth = 0;
   int SavedHeight = 0;
+  std::string ReportPath;  // the saved report's path, kept by the result collection
   // What the DirectX diagnostic (or its cache) says about the machine.
   std::string DxDisplayMemory;
   std::string DxDriverVersion;

@@ -24,7 +24,10 @@ std::unique_ptr<platform::StartedProcess> FakeProcessLauncher::Start(
     throw *failure_;
   starts_.push_back(start);
   records_.push_back(std::make_shared<Record>());
-  return std::make_unique<FakeStartedProcess>(*this, records_.back());
+  auto started = std::make_unique<FakeStartedProcess>(*this, records_.back());
+  if (onStart)
+    onStart(records_.size() - 1, start);
+  return started;
 }
 
 void FakeProcessLauncher::EndProcess(std::size_t index, std::uint32_t exitCode) {

@@ -20,6 +20,10 @@ class FakeProcessLauncher : public platform::ProcessLauncher {
 
   std::unique_ptr<platform::StartedProcess> Start(const platform::ProcessStart& start) override;
 
+  // Runs after each start is recorded, with its index: lets a test play what the started
+  // program does (end after a while, start a game).
+  std::function<void(std::size_t index, const platform::ProcessStart& start)> onStart;
+
   // The next starts fail with this error until cleared.
   void FailStartsWith(std::optional<platform::OsError> error) { failure_ = std::move(error); }
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "bench/run_state.h"
+
+namespace tamsendor::bench {
+
+// The choices of the Miscellaneous page that reach the command line. An index of -1 (no item
+// chosen) leaves that fragment as the previous benchmark left it.
+struct LaunchChoices {
+  bool fastZ = false;
+  int refreshIndex = -1;
+  int heapIndex = -1;
+  int dxLevelIndex = -1;
+};
+
+// Rebuilds the four fragments of RunState from the choices.
+void BuildLaunchFragments(const LaunchChoices& choices, RunState& state);
+
+// The game's launch command line: the Steam folder, the client's options with the size, the
+// four fragments separated by single blanks (an empty fragment leaves two blanks), then
+// "+timedemoquit" and the demo name. Width and height are inserted as the caller has them.
+std::string BuildLaunchLine(std::string_view steamFolder, std::string_view width,
+                            std::string_view height, const RunState& state);
+
+}  // namespace tamsendor::bench

@@ -1,0 +1,69 @@
+#include "bench/resolution_launcher.h"
+
+#include <string>
+
+#include "bench/launch_line.h"
+
+namespace tamsendor::bench {
+
+bool ResolutionLauncher::IsChosen(int member) const {
+  if (member >= 0 && member < kResolutionRows) {
+    return static_cast<std::size_t>(member) < c_.res.ItemCount() &&
+           c_.res.ItemChecked(static_cast<std::size_t>(member));
+  }
+  if (member == kCustomMember) {
+    return c_.cusresbox.Checked() && !c_.CusWidth.Text().empty() && !c_.CusHeight.Text().empty();
+  }
+  return false;
+}
+
+int ResolutionLauncher::ChosenCount() const {
+  int count = 0;
+  for (int member = 0; member <= kCustomMember; ++member)
+    count += IsChosen(member) ? 1 : 0;
+  return count;
+}
+
+int ResolutionLauncher::MemberOfTag(std::string_view tag) {
+  if (tag == CustomResolution::Tag)
+    return kCustomMember;
+  return RowOfTag(tag).value_or(-1);
+}
+
+void ResolutionLauncher::LaunchResolution(int member) {
+  // A row that is not ticked hands over along the table; the custom member ends the chain.
+  while (member < kCustomMember && !IsChosen(member))
+    ++member;
+  if (member < kCustomMember) {
+    const ResolutionEntry& row = kResolutionTable[static_cast<std::size_t>(member)];
+    Launch(std::to_string(row.Width), std::to_string(row.Height), row.Tag, row.ProgressCaption,
+           row.ErrorText);
+    return;
+  }
+  if (member != kCustomMember || !IsChosen(kCustomMember))
+    return;
+  const std::string& width = c_.CusWidth.Text();
+  const std::string& height = c_.CusHeight.Text();
+  Launch(width, height, CustomResolution::Tag,
+         "Resolution: " + width + " \xC3\x97 " + height + " (Custom)...",
+         CustomResolution::ErrorText);
+}
+
+void ResolutionLauncher::Launch(std::string_view width, std::string_view height,
+                                std::string_view tag, std::string_view progressCaption,
+                                std::string_view errorText) {
+  c_.Label21.SetCaption(std::string(progressCaption));
+  c_.MainWindow.Repaint();  // the caption shows before the game takes the screen
+  state_.CurrentTag = tag;
+  state_.LaunchLine = BuildLaunchLine(folders_.SteamFolder, width, height, state_);
+  cp_.CurrentDirectory = folders_.SteamFolder;
+  cp_.CommandLine = state_.LaunchLine;
+  try {
+    cp_.Run();
+  } catch (const platform::OsError&) {
+    c_.StatusInfo.SetCaption(std::string(errorText));
+    c_.BenchButton.SetEnabled(true);
+  }
+}
+
+}  // namespace tamsendor::bench

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string_view>
+
+#include "bench/folders.h"
+#include "bench/process_runner.h"
+#include "bench/resolution_table.h"
+#include "bench/run_state.h"
+#include "ui/check_box.h"
+#include "ui/check_group.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/label.h"
+
+namespace tamsendor::bench {
+
+// The controls a launch reads and writes.
+struct LaunchControls {
+  ui::Form& MainWindow;
+  ui::CheckGroup& res;
+  ui::CheckBox& cusresbox;
+  ui::Edit& CusWidth;
+  ui::Edit& CusHeight;
+  ui::Label& Label21;
+  ui::Label& StatusInfo;
+  ui::Control& BenchButton;
+};
+
+// `LaunchResolution`: one member per table row plus the custom member, driven by the table. A
+// member whose row is not ticked hands over to the next row's; the member after row 8 is the
+// custom one. A started launch reports its end to `cp`'s OnTerminate.
+class ResolutionLauncher {
+ public:
+  static constexpr int kCustomMember = kResolutionRows;  // the member after row 8
+
+  ResolutionLauncher(const LaunchControls& controls, RunState& state, const Folders& folders,
+                     TJvCreateProcess& cp)
+      : c_(controls), state_(state), folders_(folders), cp_(cp) {}
+
+  // The member for `member` (0-8 for the rows, kCustomMember for the custom size).
+  void LaunchResolution(int member);
+
+  // Whether a member would launch rather than hand over or do nothing.
+  bool IsChosen(int member) const;
+  int ChosenCount() const;
+  // The member the same resolution runs again with, for a tag of the table; -1 for an unknown
+  // tag.
+  static int MemberOfTag(std::string_view tag);
+
+ private:
+  void Launch(std::string_view width, std::string_view height, std::string_view tag,
+              std::string_view progressCaption, std::string_view errorText);
+
+  LaunchControls c_;
+  RunState& state_;
+  const Folders& folders_;
+  TJvCreateProcess& cp_;
+};
+
+}  // namespace tamsendor::bench

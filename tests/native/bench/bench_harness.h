@@ -1,0 +1,108 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "bench/benchmark_start.h"
+#include "bench/folders.h"
+#include "bench/process_runner.h"
+#include "bench/product_key.h"
+#include "bench/resolution_launcher.h"
+#include "bench/run_sequencer.h"
+#include "bench/run_state.h"
+#include "tests/fakes/fake_file_system.h"
+#include "tests/fakes/fake_processes.h"
+#include "tests/fakes/fake_registry.h"
+#include "tests/fakes/fake_shell.h"
+#include "tests/fakes/virtual_ui_thread.h"
+#include "ui/busy_indicator.h"
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/check_group.h"
+#include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+
+namespace tamsendor::bench::testing {
+
+// What CollectResults saw at one call.
+struct Collected {
+  std::string tag;
+  int runsDone;
+  int finishedCount;
+  bool headingWritten;
+  std::uint64_t atMs;
+};
+
+// The benchmark's objects wired as the main window wires them, on fakes and headless controls,
+// with a simulated Steam client and game: each launch's steam.exe ends after 2 s, the game it
+// starts appears after 1 s and runs for `gameMs`.
+class BenchHarness {
+ public:
+  BenchHarness();
+
+  // Ticks the rows, the custom size (with its texts) and the run number; Steam runs.
+  void Choose(const std::vector<int>& rows, int runCount, const std::string& customWidth = "",
+              const std::string& customHeight = "");
+  // Presses Run and lets virtual time run until nothing is pending.
+  void RunToEnd();
+
+  // The "-width W -height H" part of each launch, in order.
+  std::vector<std::string> LaunchedSizes() const;
+
+  fakes::VirtualUiThread ui;
+  fakes::FakeProcessLauncher launcher{ui};
+  fakes::FakeProcessTable processes;
+  fakes::FakeRegistry registry;
+  fakes::FakeFileSystem files;
+  fakes::FakeDialogs dialogs;
+  fakes::FakeWindowPlacement placement;
+  fakes::FakeLocaleClock clock;
+
+  ui::Form MainWindow{"TForm1"};
+  ui::Label StatusInfo{"StatusInfo"};
+  ui::Button BenchButton{"BenchButton"};
+  ui::Panel Panel2{"Panel2"};
+  ui::Label Label20{"Label20"};
+  ui::Label Label21{"Label21"};
+  ui::Label RunsLabel{"RunsLabel"};
+  ui::BusyIndicator AdvCircularProgress1{"AdvCircularProgress1", ui};
+  ui::ComboBox RunNumberBox{"RunNumberBox"};
+  ui::CheckBox FastZBox{"FastZBox"};
+  ui::ComboBox RefreshBox{"RefreshBox"};
+  ui::ComboBox HeapsizeBox{"HeapsizeBox"};
+  ui::ComboBox DXLevelBox{"DXLevelBox"};
+  ui::CheckGroup res{"res"};
+  ui::CheckBox cusresbox{"cusresbox"};
+  ui::Edit CusWidth{"CusWidth"};
+  ui::Edit CusHeight{"CusHeight"};
+
+  RunState state;
+  Folders folders;
+  std::uint32_t gameMs = 60000;
+  std::vector<Collected> collected;
+  std::vector<std::string> runsLabelAtLaunch;
+  int directXStarts = 0;
+  int prepareCalls = 0;
+  bool prepareSucceeds = true;
+  int headerWrites = 0;
+
+  ProcessRunners runners{launcher};
+  TJvCreateProcess& cp = runners.cp;
+  ResolutionLauncher resolutions{
+      {MainWindow, res, cusresbox, CusWidth, CusHeight, Label21, StatusInfo, BenchButton},
+      state,
+      folders,
+      cp};
+  RunSequencer sequencer{state, resolutions, RunsLabel, processes, ui, [this] { Collect(); }};
+  BenchmarkStart start;
+
+ private:
+  void Collect();
+  void PlayLaunch(std::size_t index, const platform::ProcessStart& launch);
+  std::uint32_t nextProcessId_ = 1000;
+};
+
+}  // namespace tamsendor::bench::testing

@@ -1,0 +1,308 @@
+#include <gtest/gtest.h>
+
+#include "tests/native/bench/bench_harness.h"
+
+namespace tamsendor::bench::testing {
+namespace {
+
+using Sizes = std::vector<std::string>;
+
+std::string Size(int width, int height) {
+  return "-width " + std::to_string(width) + " -height " + std::to_string(height);
+}
+
+TEST(BenchmarkRunTest, TwoResolutionsThreeRunsEach) {
+  BenchHarness h;
+  h.Choose({1, 4}, 3);
+  h.RunToEnd();
+
+  EXPECT_EQ(h.LaunchedSizes(), (Sizes{Size(800, 600), Size(800, 600), Size(800, 600),
+                                      Size(1600, 1200), Size(1600, 1200), Size(1600, 1200)}));
+  EXPECT_EQ(h.runsLabelAtLaunch,
+            (Sizes{"Runs: 3/1", "Runs: 3/2", "Runs: 3/3", "Runs: 3/1", "Runs: 3/2", "Runs: 3/3"}));
+  ASSERT_EQ(h.collected.size(), 6u);
+  struct Expected {
+    const char* tag;
+    int runsDone, finished;
+    bool heading;
+  };
+  const Expected expected[] = {{"800", 1, 0, false},  {"800", 2, 0, true},  {"800", 3, 1, true},
+                               {"1600", 1, 1, false}, {"1600", 2, 1, true}, {"1600", 3, 2, true}};
+  for (std::size_t i = 0; i < 6; ++i) {
+    EXPECT_EQ(h.collected[i].tag, expected[i].tag) << i;
+    EXPECT_EQ(h.collected[i].runsDone, expected[i].runsDone) << i;
+    EXPECT_EQ(h.collected[i].finishedCount, expected[i].finished) << i;
+    EXPECT_EQ(h.collected[i].headingWritten, expected[i].heading) << i;
+  }
+  EXPECT_EQ(h.state.ChosenCount, 2);
+  EXPECT_TRUE(h.BenchButton.Enabled());
+  EXPECT_FALSE(h.Panel2.Visible());
+  EXPECT_EQ(h.prepareCalls, 1);
+  EXPECT_EQ(h.headerWrites, 1);
+  EXPECT_EQ(h.ui.PendingTimers(), 0u);
+}
+
+TEST(BenchmarkRunTest, HandOverAlongTheTableAndTheCustomSizeComesLast) {
+  struct Case {
+    std::vector<int> rows;
+    std::string width, height;
+    int runs;
+    Sizes launches;
+  };
+  const Case cases[] = {
+      {{0, 8}, "", "", 1, {Size(640, 480), Size(1920, 1200)}},
+      {{2, 7}, "", "", 1, {Size(1024, 768), Size(1920, 1080)}},
+      {{0, 8}, "1366", "768", 1, {Size(640, 480), Size(1920, 1200), Size(1366, 768)}},
+      {{}, "1366", "768", 2, {Size(1366, 768), Size(1366, 768)}},
+      // A custom size without a height is not chosen at all.
+      {{5}, "1366", "", 1, {Size(2048, 1536)}},
+  };
+  for (const Case& c : cases) {
+    BenchHarness h;
+    h.Choose(c.rows, c.runs, c.width, c.height);
+    h.RunToEnd();
+    EXPECT_EQ(h.LaunchedSizes(), c.launches) << c.launches.size() << " launches";
+    EXPECT_EQ(h.collected.size(), c.launches.size());
+    EXPECT_EQ(h.collected.back().finishedCount, h.state.ChosenCount);
+    EXPECT_TRUE(h.BenchButton.Enabled());
+    if (c.runs == 1) {
+      EXPECT_EQ(h.RunsLabel.Caption(), "") << "one run per resolution never changes the label";
+    }
+  }
+}
+
+TEST(BenchmarkRunTest, CustomSizeLineAndTag) {
+  BenchHarness h;
+  h.Choose({}, 1, "1366", "768");
+  h.start.BenchButtonClick();
+  EXPECT_EQ(h.state.CurrentTag, "custom");
+  EXPECT_EQ(h.Label21.Caption(), "Resolution: 1366 \xC3\x97 768 (Custom)...");
+  EXPECT_EQ(h.state.LaunchLine,
+            "c:/steam/steam.exe -silent -applaunch 420 -preload -novid -mat_preloadshaders "
+            "-nocdaudio -nosound -width 1366 -height 768 +r_fastzreject 0 -refresh 60 -heapsize "
+            "64000 -dxlevel 90 +timedemoquit qordemo1");
+  ASSERT_EQ(h.launcher.starts().size(), 1u);
+  EXPECT_EQ(h.launcher.starts()[0].currentDirectory, "c:/steam/");
+  EXPECT_EQ(h.launcher.starts()[0].priority, platform::ProcessPriority::Idle);
+}
+
+TEST(BenchmarkRunTest, WaitsKeepTheirLengthsAndOrder) {
+  BenchHarness h;
+  h.gameMs = 41000;  // the game runs from 1 s to 42 s after the launch
+  h.Choose({2}, 1);
+  h.RunToEnd();
+  // steam.exe ends at 2 s; settle 30 s; polls at 32, 37, 42 s (the game is gone at 42 s); the
+  // collection 1 s later.
+  ASSERT_EQ(h.collected.size(), 1u);
+  EXPECT_EQ(h.collected[0].atMs, 2000u + 30000 + 5000 + 5000 + 1000);
+  EXPECT_FALSE(h.state.GameRunning);
+}
+
+TEST(BenchmarkRunTest, AGameNotStartedWithinTheSettleTimeIsNotWaitedFor) {
+  BenchHarness h;
+  h.Choose({2}, 1);
+  h.launcher.onStart = [&](std::size_t index, const platform::ProcessStart&) {
+    h.ui.After(2000, [&h, index] { h.launcher.EndProcess(index, 0); });
+  };
+  h.RunToEnd();
+  ASSERT_EQ(h.collected.size(), 1u);
+  EXPECT_EQ(h.collected[0].atMs, 2000u + 30000 + 1000);
+}
+
+TEST(BenchmarkRunTest, AnotherGameProcessKeepsThePollingGoing) {
+  BenchHarness h;
+  h.Choose({2}, 1);
+  h.processes.entries.push_back({77, "HL2.EXE"});  // not started by the benchmark
+  h.start.BenchButtonClick();
+  h.ui.AdvanceBy(10 * 60 * 1000);
+  EXPECT_TRUE(h.collected.empty());
+  EXPECT_TRUE(h.state.GameRunning);
+  std::erase_if(h.processes.entries, [](const auto& e) { return e.id == 77; });
+  h.ui.RunUntilIdle();
+  EXPECT_EQ(h.collected.size(), 1u);
+}
+
+TEST(BenchmarkRunTest, ClosingWhileTheGameHangsLeavesNothingPending) {
+  BenchHarness h;
+  h.gameMs = 24u * 3600 * 1000;
+  h.Choose({2}, 1);
+  {
+    // The main window's own sequencer, released when the window closes mid-benchmark.
+    RunSequencer closing(h.state, h.resolutions, h.RunsLabel, h.processes, h.ui,
+                         [] { FAIL() << "no collection after the close"; });
+    h.cp.OnTerminate = [&](TJvCreateProcess& sender, std::uint32_t code) {
+      closing.cpTerminate(sender, code);
+    };
+    h.start.BenchButtonClick();
+    h.ui.AdvanceBy(5 * 60 * 1000);
+    EXPECT_TRUE(closing.IsWaiting());
+    EXPECT_TRUE(h.state.GameRunning);
+  }
+  // Only the simulated game's own end is left; the sequencer's poll is gone.
+  EXPECT_EQ(h.ui.PendingTimers(), 1u);
+  h.ui.RunUntilIdle();
+}
+
+TEST(BenchmarkRunTest, AnUnknownTagEndsTheHandling) {
+  BenchHarness h;
+  h.Choose({2}, 2);
+  h.start.BenchButtonClick();
+  h.state.CurrentTag = "1024x768";
+  h.ui.RunUntilIdle();
+  EXPECT_TRUE(h.collected.empty());
+  EXPECT_EQ(h.launcher.starts().size(), 1u);
+  EXPECT_EQ(h.state.RunsDone, 0);
+}
+
+TEST(BenchmarkRunTest, NoRunNumberEverChosenRunsOncePerResolution) {
+  BenchHarness h;
+  h.Choose({0, 1}, 1);
+  h.RunNumberBox.SetItemIndex(-1);
+  h.RunToEnd();
+  EXPECT_EQ(h.LaunchedSizes(), (Sizes{Size(640, 480), Size(800, 600)}));
+  EXPECT_EQ(h.state.RunCount, 1);
+  EXPECT_FALSE(h.registry.ValueExists(kProductRoot, std::string(kProductKey), "RunNumber"));
+}
+
+TEST(BenchmarkStartTest, ProgressTextsAndStoredRunCount) {
+  BenchHarness h;
+  h.Choose({3}, 3);
+  h.start.BenchButtonClick();
+  EXPECT_EQ(h.registry.ReadString(kProductRoot, std::string(kProductKey), "RunNumber"), "3");
+  EXPECT_EQ(h.RunsLabel.Caption(), "Runs: 3/1");
+  EXPECT_TRUE(h.RunsLabel.Visible());
+  EXPECT_TRUE(h.Label21.Visible());
+  EXPECT_EQ(h.Label21.Caption(), "Resolution: 1280 \xC3\x97 1024...");
+  EXPECT_EQ(h.Label20.Caption(), "Benchmarking in progress...");
+  EXPECT_EQ(h.Label20.FontSize(), 12);
+  EXPECT_EQ(h.Label20.Left(), 118);
+  EXPECT_TRUE(h.Panel2.Visible());
+  EXPECT_FALSE(h.BenchButton.Enabled());
+  EXPECT_EQ(h.state.FileStamp, "2007_11_23__21_05_07");
+  EXPECT_EQ(h.state.DisplayStamp, "2007.11.23. 21:05:07");
+  EXPECT_EQ(h.state.SavedWidth, 559);
+}
+
+TEST(BenchmarkStartTest, CachedDirectXFactsSkipTheDiagnostic) {
+  struct Case {
+    const char* memory;
+    const char* driver;
+    int diagnostics;
+    const char* shownDriver;
+  };
+  const Case cases[] = {
+      {"512.0 MB", "6.14.10.0", 0, "6.14.10.0"},
+      {"512.0 MB", "", 0, "No information"},
+      {"", "6.14.10.0", 1, "indeterminable"},
+  };
+  for (const Case& c : cases) {
+    BenchHarness h;
+    const std::string key(kProductKey);
+    h.registry.WriteString(kProductRoot, key, "Display Memory", c.memory);
+    h.registry.WriteString(kProductRoot, key, "Driver Version", c.driver);
+    h.Choose({0}, 1);
+    h.start.BenchButtonClick();
+    EXPECT_EQ(h.directXStarts, c.diagnostics) << c.memory;
+    EXPECT_EQ(h.state.DxDriverVersion, c.shownDriver);
+    EXPECT_EQ(h.launcher.starts().size(), 1u);
+  }
+}
+
+TEST(BenchmarkStartTest, NoResolutionTouchesNothingOfTheGame) {
+  BenchHarness h;
+  h.Choose({}, 1, "1366", "");  // custom ticked, but no height
+  h.start.BenchButtonClick();
+  EXPECT_EQ(h.dialogs.messages,
+            std::vector<std::string>{"Please, choose a resolution of Half-Life 2 Episode Two."});
+  EXPECT_EQ(h.prepareCalls, 0);
+  EXPECT_EQ(h.headerWrites, 0);
+  EXPECT_TRUE(h.launcher.starts().empty());
+  EXPECT_TRUE(h.BenchButton.Enabled());
+  EXPECT_FALSE(h.Panel2.Visible());
+}
+
+TEST(BenchmarkStartTest, AGameThatCannotBePreparedIsNotLaunched) {
+  BenchHarness h;
+  h.prepareSucceeds = false;
+  h.Choose({0}, 1);
+  h.start.BenchButtonClick();
+  EXPECT_TRUE(h.launcher.starts().empty());
+  EXPECT_TRUE(h.BenchButton.Enabled());
+  EXPECT_FALSE(h.Panel2.Visible());
+}
+
+TEST(BenchmarkStartTest, RunDeletesTheOldResultFileOnlyInTheGameFolder) {
+  BenchHarness h;
+  h.files.AddFile(h.folders.GameModFolder + "SourceBench.csv", "old");
+  h.files.AddFile("sourcebench.csv", "somebody's file in the current folder");
+  h.Choose({0}, 1);
+  h.start.BenchButtonClick();
+  EXPECT_FALSE(h.files.FileExists(h.folders.GameModFolder + "sourcebench.csv"));
+
+  BenchHarness noGame;
+  noGame.folders.GameModFolder.clear();
+  noGame.files.AddFile("sourcebench.csv", "somebody's file in the current folder");
+  noGame.Choose({0}, 1);
+  noGame.start.BenchButtonClick();
+  EXPECT_TRUE(noGame.files.FileExists("sourcebench.csv"));
+}
+
+TEST(BenchmarkStartTest, SteamNotRunning) {
+  struct Case {
+    bool answer;
+    bool startFails;
+    const char* status;
+    std::size_t steamStarts;
+  };
+  const Case cases[] = {
+      {true, false, "Please wait while the Steam successfully loaded. After that click RUN again.",
+       1},
+      {true, true, "Program error, benchmark aborted!", 0},
+      {false, false, "Please RUN the Steam (online or offline) before bench.", 0},
+  };
+  for (const Case& c : cases) {
+    BenchHarness h;
+    h.Choose({0}, 1);
+    h.processes.entries.clear();
+    h.dialogs.answers.push_back(c.answer);
+    if (c.startFails)
+      h.launcher.FailStartsWith(platform::OsError(2, "not found"));
+    h.start.BenchButtonClick();
+    EXPECT_EQ(h.dialogs.questions,
+              std::vector<std::string>{"Error! The STEAM not running. Run now?"});
+    EXPECT_EQ(h.StatusInfo.Caption(), c.status);
+    ASSERT_EQ(h.launcher.starts().size(), c.steamStarts);
+    if (c.steamStarts) {
+      EXPECT_EQ(h.launcher.starts()[0].commandLine, "c:/steam/steam.exe");
+      EXPECT_EQ(h.launcher.starts()[0].currentDirectory, "c:/steam/");
+      EXPECT_EQ(h.launcher.readyWaits(), 1);
+    }
+    EXPECT_TRUE(h.BenchButton.Enabled());
+    EXPECT_FALSE(h.Panel2.Visible());
+    EXPECT_EQ(h.prepareCalls, 0);
+    h.ui.RunUntilIdle();
+    EXPECT_TRUE(h.collected.empty());
+  }
+}
+
+TEST(BenchmarkStartTest, AMissingSteamExeReportsTheRowsErrorText) {
+  struct Case {
+    int row;
+    const char* error;
+  };
+  const Case cases[] = {{3, "Program error."}, {0, "Program error, benchmark aborted!"}};
+  for (const Case& c : cases) {
+    BenchHarness h;
+    h.Choose({c.row}, 2);
+    h.launcher.FailStartsWith(platform::OsError(2, "The system cannot find the file specified."));
+    h.start.BenchButtonClick();
+    EXPECT_EQ(h.StatusInfo.Caption(), c.error);
+    EXPECT_TRUE(h.BenchButton.Enabled());
+    EXPECT_TRUE(h.Panel2.Visible()) << "the progress texts stay";
+    h.ui.RunUntilIdle();
+    EXPECT_TRUE(h.collected.empty());
+  }
+}
+
+}  // namespace
+}  // namespace tamsendor::bench::testing
