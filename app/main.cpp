@@ -1,6 +1,31 @@
 #include <windows.h>
+#include <commctrl.h>
+
+#include "app/main_artwork.h"
+#include "app/main_form.h"
+#include "platform/win32/controls/application_peer.h"
+#include "platform/win32/controls/form_window.h"
+#include "platform/win32/win32_ui_thread.h"
+#include "ui/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  MessageBoxW(nullptr, L"Korvalin Tamsendor", L"Korvalin Tamsendor", MB_OK);
-  return 0;
+  using namespace tamsendor;
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  win32::Win32UiThread uiThread;
+  ui::Application application("Korvalin Tamsendor");
+  app::TForm1 form1(application, uiThread);
+  const app::MainArtwork artwork;
+  win32::FormWindow window(form1.Form(), form1.Controls(), artwork, win32::FormWindow::Role::Main);
+  win32::ApplicationPeer applicationPeer(window.Handle());
+  application.AttachPeer(&applicationPeer);
+  form1.Form().Show();
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
 }

@@ -1,0 +1,28 @@
+#include "app/window_lifecycle.h"
+
+namespace tamsendor::app {
+
+void WindowLifecycle::SpeedButton2Click() {
+  application_.Minimize();
+}
+
+void WindowLifecycle::SpeedButton1Click() {
+  CloseCleanUp::Run(cleanUp_.onExitButton);
+  application_.Terminate();
+}
+
+void WindowLifecycle::Image4MouseDown(ui::MouseButton button) {
+  if (button == ui::MouseButton::Left)
+    form_.BeginMouseMove();
+}
+
+void WindowLifecycle::FormCloseQuery(bool& canClose) {
+  CloseCleanUp::Run(cleanUp_.onCloseQuery);
+  canClose = true;
+}
+
+void WindowLifecycle::FormClose() {
+  CloseCleanUp::Run(cleanUp_.onClose);
+}
+
+}  // namespace tamsendor::app

@@ -1,0 +1,37 @@
+#include "platform/win32/controls/check_box_peer.h"
+
+#include <uxtheme.h>
+
+namespace tamsendor::win32 {
+
+void UseClassicLook(HWND button) {
+  SetWindowTheme(button, L"", L"");
+}
+
+CheckBoxPeer::CheckBoxPeer(ui::CheckBox& model, PeerContext& context, HWND parent)
+    : NativePeer(model, context), box_(model) {
+  CreateNative(L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, parent);
+  UseClassicLook(Handle());
+}
+
+void CheckBoxPeer::ReflectOwn(ui::Property changed) {
+  if (changed == ui::Property::Checked)
+    SendMessageW(Handle(), BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool CheckBoxPeer::HandleFromParent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  (void)lParam;
+  if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+    result =
+        reinterpret_cast<LRESULT>(ColorText(reinterpret_cast<HDC>(wParam), box_.BackgroundColor()));
+    return true;
+  }
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    box_.HandleToggle();
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace tamsendor::win32

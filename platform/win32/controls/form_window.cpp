@@ -1,0 +1,193 @@
+#include "platform/win32/controls/form_window.h"
+
+#include <stdexcept>
+
+#include "platform/win32/controls/native_peer.h"
+#include "platform/win32/text.h"
+
+namespace tamsendor::win32 {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"TamsendorForm";
+
+void RegisterFormClass(WNDPROC procedure) {
+  static const bool registered = [procedure] {
+    WNDCLASSEXW formClass{};
+    formClass.cbSize = sizeof(formClass);
+    formClass.lpfnWndProc = procedure;
+    formClass.hInstance = GetModuleHandleW(nullptr);
+    formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    formClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    formClass.lpszClassName = kFormClass;
+    return RegisterClassExW(&formClass) != 0;
+  }();
+  (void)registered;
+}
+
+DWORD StyleOf(const ui::Form& form) {
+  // The system menu and minimise box let the taskbar minimise and restore a borderless window.
+  const DWORD common = WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  return form.BorderStyle() == ui::BorderStyle::None ? WS_POPUP | common
+                                                     : WS_OVERLAPPED | WS_CAPTION | common;
+}
+
+DWORD ExStyleOf(const ui::Form& form, FormWindow::Role role) {
+  DWORD style = WS_EX_CONTROLPARENT;
+  if (role == FormWindow::Role::Main)
+    style |= WS_EX_APPWINDOW;
+  if (form.StaysOnTop())
+    style |= WS_EX_TOPMOST;
+  return style;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(ui::Form& form, const ui::ControlSet& controls, const Artwork& artwork,
+                       Role role, HWND owner)
+    : form_(form), role_(role) {
+  RegisterFormClass(&FormWindow::WindowProc);
+  const RECT outer = OuterRect();
+  window_ =
+      CreateWindowExW(ExStyleOf(form, role), kFormClass, Widen(form.Caption()).c_str(),
+                      StyleOf(form), CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                      outer.bottom - outer.top, owner, nullptr, GetModuleHandleW(nullptr), this);
+  if (window_ == nullptr)
+    throw std::runtime_error("Cannot create the window " + form.Name());
+  context_ = std::make_unique<PeerContext>(
+      window_, form.BackgroundColor().value_or(ui::Color{240, 240, 240}), artwork);
+  PlaceAtStart(owner);
+  form_.AttachFormPeer(this);
+  peers_ = std::make_unique<PeerSet>(controls, window_, *context_);
+  Reflect(ui::Property::Visible);
+}
+
+FormWindow::~FormWindow() {
+  form_.AttachFormPeer(nullptr);
+  peers_.reset();
+  context_.reset();
+  if (window_ != nullptr) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+RECT FormWindow::OuterRect() const {
+  RECT outer{0, 0, form_.Width(), form_.Height()};
+  AdjustWindowRectEx(&outer, StyleOf(form_), FALSE, ExStyleOf(form_, role_));
+  return outer;
+}
+
+void FormWindow::PlaceAtStart(HWND owner) {
+  RECT around{};
+  if (form_.Position() == ui::FormPosition::OwnerCenter && owner != nullptr)
+    GetWindowRect(owner, &around);
+  else
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
+  const RECT outer = OuterRect();
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  ui::Bounds placed = form_.Bounds();
+  placed.left = around.left + (around.right - around.left - width) / 2;
+  placed.top = around.top + (around.bottom - around.top - height) / 2;
+  form_.SetBounds(placed);
+  Reflect(ui::Property::Bounds);
+}
+
+void FormWindow::Reflect(ui::Property changed) {
+  if (window_ == nullptr)
+    return;
+  switch (changed) {
+    case ui::Property::Caption:
+      SetWindowTextW(window_, Widen(form_.Caption()).c_str());
+      break;
+    case ui::Property::Visible:
+      ShowWindow(window_, form_.Visible() ? SW_SHOW : SW_HIDE);
+      break;
+    case ui::Property::Enabled:
+      EnableWindow(window_, form_.Enabled());
+      break;
+    case ui::Property::Bounds: {
+      const RECT outer = OuterRect();
+      SetWindowPos(window_, nullptr, form_.Left(), form_.Top(), outer.right - outer.left,
+                   outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
+    case ui::Property::Colors:
+      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      break;
+    default:
+      break;
+  }
+}
+
+void FormWindow::RepaintNow() {
+  RedrawWindow(window_, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void FormWindow::BeginMouseMove() {
+  // The system's own move loop, as if the caption had been grabbed (SC_MOVE | HTCAPTION).
+  ReleaseCapture();
+  SendMessageW(window_, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+}
+
+void FormWindow::Closed() {
+  if (role_ == Role::Main)
+    DestroyWindow(window_);
+  else
+    ShowWindow(window_, SW_HIDE);
+}
+
+LRESULT FormWindow::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  switch (message) {
+    case WM_CLOSE:
+      form_.Close();
+      return 0;
+    case WM_DESTROY:
+      if (role_ == Role::Main)
+        PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      window_ = nullptr;
+      break;
+    case WM_ERASEBKGND:
+    case WM_PRINTCLIENT: {
+      RECT client;
+      GetClientRect(window_, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client,
+               context_ ? context_->Brush(context_->FormBackground())
+                        : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      return 1;
+    }
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+      if (NativePeer::ForwardToChild(message, wParam, lParam, result))
+        return result;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* created = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    auto* self = static_cast<FormWindow*>(created->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr)
+    return DefWindowProcW(window, message, wParam, lParam);
+  return self->Receive(message, wParam, lParam);
+}
+
+}  // namespace tamsendor::win32

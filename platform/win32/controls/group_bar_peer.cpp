@@ -1,0 +1,120 @@
+#include "platform/win32/controls/group_bar_peer.h"
+
+#include <windowsx.h>
+
+#include "platform/win32/controls/painting.h"
+
+namespace tamsendor::win32 {
+
+namespace {
+constexpr ui::Color kCaptionBand{24, 24, 28};
+constexpr ui::Color kHotItem{255, 199, 60};
+}  // namespace
+
+GroupBarPeer::GroupBarPeer(ui::GroupBar& model, PeerContext& context, HWND parent)
+    : NativePeer(model, context), bar_(model) {
+  CreatePane(0, parent);
+}
+
+GroupBarPeer::~GroupBarPeer() {
+  for (ui::BarGroup* group : bar_.Groups())
+    if (group->Peer() == this)
+      group->AttachPeer(nullptr);
+}
+
+void GroupBarPeer::AddGroup(ui::BarGroup& group) {
+  group.AttachPeer(this);
+  Invalidate();
+}
+
+std::optional<GroupBarPeer::Row> GroupBarPeer::RowAt(int y) const {
+  int top = 0;
+  const auto& groups = bar_.Groups();
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    if (y >= top && y < top + kCaptionHeight)
+      return Row{static_cast<int>(g), std::nullopt};
+    top += kCaptionHeight;
+    if (static_cast<int>(g) != bar_.OpenGroupIndex())
+      continue;
+    for (std::size_t i = 0; i < groups[g]->ItemCount(); ++i) {
+      if (y >= top && y < top + kItemHeight)
+        return Row{static_cast<int>(g), i};
+      top += kItemHeight;
+    }
+  }
+  return std::nullopt;
+}
+
+void GroupBarPeer::ReflectOwn(ui::Property changed) {
+  if (changed != ui::Property::Visible && changed != ui::Property::Bounds)
+    Invalidate();
+}
+
+bool GroupBarPeer::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+  result = 0;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      hotY_ = GET_Y_LPARAM(lParam);
+      Invalidate();
+      return true;
+    case WM_MOUSELEAVE:
+      hotY_.reset();
+      Invalidate();
+      return true;
+    case WM_SETCURSOR: {
+      POINT at;
+      GetCursorPos(&at);
+      ScreenToClient(Handle(), &at);
+      if (LOWORD(lParam) != HTCLIENT || !RowAt(at.y))
+        return false;
+      SetCursor(LoadCursorW(nullptr, IDC_HAND));
+      result = TRUE;
+      return true;
+    }
+    case WM_LBUTTONUP: {
+      const auto row = RowAt(GET_Y_LPARAM(lParam));
+      if (!row)
+        return true;
+      if (row->item)
+        bar_.HandleItemClick(row->group, *row->item);
+      else
+        bar_.HandleCaptionClick(row->group);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void GroupBarPeer::Paint(HDC dc, const RECT& client) {
+  FillRect(dc, &client, Context().Brush(bar_.BackgroundColor().value_or(ui::kBlack)));
+  HFONT font = Context().Font(bar_.FontSize());
+  const auto hot = hotY_ ? RowAt(*hotY_) : std::nullopt;
+  int top = 0;
+  const auto& groups = bar_.Groups();
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    const ui::BarGroup& group = *groups[g];
+    const bool open = static_cast<int>(g) == bar_.OpenGroupIndex();
+    RECT band{client.left, top, client.right, top + kCaptionHeight - 2};
+    FillRect(dc, &band, Context().Brush(kCaptionBand));
+    RECT caption{band.left + 8, band.top, band.right - 18, band.bottom};
+    DrawCaption(dc, caption, group.Caption(), font, group.FontColor().value_or(ui::kWhite),
+                DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    RECT sign{band.right - 18, band.top, band.right - 4, band.bottom};
+    DrawCaption(dc, sign, open ? "-" : "+", font, group.FontColor().value_or(ui::kWhite),
+                DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    top += kCaptionHeight;
+    if (!open)
+      continue;
+    for (std::size_t i = 0; i < group.ItemCount(); ++i) {
+      RECT item{client.left + 16, top, client.right - 4, top + kItemHeight};
+      const bool lit = hot && hot->group == static_cast<int>(g) && hot->item == i;
+      DrawCaption(dc, item, group.ItemAt(i).caption, font,
+                  lit ? kHotItem : bar_.FontColor().value_or(ui::kSilver),
+                  DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
+      top += kItemHeight;
+    }
+  }
+}
+
+}  // namespace tamsendor::win32

@@ -1,0 +1,73 @@
+#include "platform/win32/controls/peer_context.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/text.h"
+
+namespace tamsendor::win32 {
+
+COLORREF ToColorRef(ui::Color color) {
+  return RGB(color.red, color.green, color.blue);
+}
+
+PeerContext::PeerContext(HWND form, ui::Color formBackground, const Artwork& artwork)
+    : form_(form), formBackground_(formBackground), artwork_(artwork) {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, GetModuleHandleW(nullptr),
+                             nullptr);
+}
+
+PeerContext::~PeerContext() {
+  if (tooltip_ != nullptr)
+    DestroyWindow(tooltip_);
+  for (const auto& font : fonts_)
+    DeleteObject(font.second);
+  for (const auto& brush : brushes_)
+    DeleteObject(brush.second);
+}
+
+HFONT PeerContext::Font(int points) {
+  auto& font = fonts_[points];
+  if (font == nullptr) {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+  }
+  return font;
+}
+
+HBRUSH PeerContext::Brush(ui::Color color) {
+  auto& brush = brushes_[ToColorRef(color)];
+  if (brush == nullptr)
+    brush = CreateSolidBrush(ToColorRef(color));
+  return brush;
+}
+
+void PeerContext::SetHint(HWND tool, const std::string& hint) {
+  if (tooltip_ == nullptr)
+    return;
+  std::wstring text = Widen(hint);
+  // The size without lpReserved works with both the old and the new common controls.
+  TOOLINFOW info{};
+  info.cbSize = TTTOOLINFOW_V2_SIZE;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = form_;
+  info.uId = reinterpret_cast<UINT_PTR>(tool);
+  info.lpszText = text.data();
+  const bool known = tools_.count(tool) != 0;
+  if (hint.empty()) {
+    if (known)
+      SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    tools_.erase(tool);
+  } else if (known) {
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+  } else if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info))) {
+    tools_.insert(tool);
+  }
+}
+
+}  // namespace tamsendor::win32

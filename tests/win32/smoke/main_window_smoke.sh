@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Starts the real program under Wine on the X display, checks its main window, saves a
+# screenshot and leaves through the Exit button. Fails, never hangs, when the window does not
+# come or the program does not end.
+# Usage: main_window_smoke.sh TAMSENDOR_EXE [SCREENSHOT_FOLDER]
+set -u
+exe=$1
+shots=${2:-$(dirname "$exe")}
+title="Korvalin Tamsendor"
+
+export WINEPREFIX="${TAMSENDOR_WINEPREFIX:-$(cd "$(dirname "$0")/../../.." && pwd)/build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-winemenubuilder.exe=d}"
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+[ -f "$exe" ] || fail "no program at $exe"
+[ -n "${DISPLAY:-}" ] || fail "no X display (run under scripts/lib/with-display.sh)"
+
+started=$(date +%s%N)
+wine "$exe" >/dev/null 2>&1 </dev/null &
+pid=$!
+trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
+
+window=""
+deadline=$((SECONDS + 60))
+while [ -z "$window" ] && [ $SECONDS -lt $deadline ]; do
+  window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+  if [ -z "$window" ]; then
+    kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
+    sleep 0.1
+  fi
+done
+[ -n "$window" ] || fail "no window titled \"$title\" within 60 s"
+echo "window after $((($(date +%s%N) - started) / 1000000)) ms"
+
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" = 559 ] && [ "$HEIGHT" = 475 ] || fail "window is ${WIDTH}x${HEIGHT}, not 559x475"
+
+sleep 1  # let it paint
+mkdir -p "$shots"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/main_window.png" ||
+  fail "no screenshot"
+echo "screenshot: $shots/main_window.png"
+
+# The centre of the Exit button (533, 7; 18 x 17).
+xdotool mousemove --window "$window" 542 15 sleep 0.3 click 1
+deadline=$((SECONDS + 10))
+while kill -0 "$pid" 2>/dev/null; do
+  [ $SECONDS -lt $deadline ] || fail "the program was still running 10 s after Exit"
+  sleep 0.1
+done
+wait "$pid"
+code=$?
+[ "$code" = 0 ] || fail "the program ended with exit code $code"
+trap - EXIT
+echo "ended through Exit"
