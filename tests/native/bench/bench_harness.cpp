@@ -5,15 +5,13 @@
 namespace tamsendor::bench::testing {
 
 BenchHarness::BenchHarness()
-    : start({MainWindow, StatusInfo, BenchButton, Panel2, Label20, Label21, RunsLabel,
-             AdvCircularProgress1, RunNumberBox, FastZBox, RefreshBox, HeapsizeBox, DXLevelBox},
-            {placement, files, processes, registry, dialogs, clock}, state, folders, runners.cp2,
-            resolutions,
+    : start(controls.ForStart(), {placement, files, processes, registry, dialogs, clock}, state,
+            folders, runners.cp2, resolutions,
             {[this] {
                ++directXStarts;
                state.DxDisplayMemory = state.DxDriverVersion = state.DxSound = "indeterminable";
-               AdvCircularProgress1.SetVisible(false);
-               AdvCircularProgress1.SetEnabled(false);
+               controls.AdvCircularProgress1.SetVisible(false);
+               controls.AdvCircularProgress1.SetEnabled(false);
                start.StartBenchmark();
              },
              [this] {
@@ -22,20 +20,6 @@ BenchHarness::BenchHarness()
                return prepareSucceeds;
              },
              [this] { ++headerWrites; }}) {
-  Panel2.SetVisible(false);
-  AdvCircularProgress1.SetVisible(false);
-  AdvCircularProgress1.SetEnabled(false);
-  res.SetItems({"640 \xC3\x97 480", "800 \xC3\x97 600", "1024 \xC3\x97 768", "1280 \xC3\x97 1024",
-                "1600 \xC3\x97 1200", "2048 \xC3\x97 1536", "1280 \xC3\x97 768",
-                "1920 \xC3\x97 1080", "1920 \xC3\x97 1200"});
-  RunNumberBox.SetItems({"1", "2", "3", "4", "5"});
-  RefreshBox.SetItems({"60 Hz", "70 Hz", "75 Hz", "85 Hz"});
-  HeapsizeBox.SetItems({"64 MB - default", "128 MB", "256 MB", "512 MB", "1024 MB"});
-  DXLevelBox.SetItems({"DirectX 9.0", "DirectX 9.0+"});
-  RefreshBox.SetItemIndex(0);
-  HeapsizeBox.SetItemIndex(0);
-  DXLevelBox.SetItemIndex(0);
-
   registry.CreateKey(kProductRoot, std::string(kProductKey));
   folders.SteamFolder = "c:/steam/";
   folders.GameModFolder = "C:\\steam\\steamapps\\common\\half-life 2 episode two\\ep2\\";
@@ -61,14 +45,7 @@ void BenchHarness::PlayLaunch(std::size_t index, const platform::ProcessStart& l
 
 void BenchHarness::Choose(const std::vector<int>& rows, int runCount,
                           const std::string& customWidth, const std::string& customHeight) {
-  for (int row : rows)
-    res.SetItemChecked(static_cast<std::size_t>(row), true);
-  if (!customWidth.empty() || !customHeight.empty()) {
-    cusresbox.SetChecked(true);
-    CusWidth.SetText(customWidth);
-    CusHeight.SetText(customHeight);
-  }
-  RunNumberBox.SetItemIndex(runCount - 1);
+  controls.Choose(rows, runCount, customWidth, customHeight);
   processes.entries.push_back({4, "Steam.exe"});
 }
 

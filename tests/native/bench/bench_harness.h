@@ -14,16 +14,8 @@
 #include "tests/fakes/fake_processes.h"
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/fake_shell.h"
+#include "tests/common/bench_controls.h"
 #include "tests/fakes/virtual_ui_thread.h"
-#include "ui/busy_indicator.h"
-#include "ui/button.h"
-#include "ui/check_box.h"
-#include "ui/check_group.h"
-#include "ui/combo_box.h"
-#include "ui/edit.h"
-#include "ui/form.h"
-#include "ui/label.h"
-#include "ui/panel.h"
 
 namespace tamsendor::bench::testing {
 
@@ -61,23 +53,14 @@ class BenchHarness {
   fakes::FakeWindowPlacement placement;
   fakes::FakeLocaleClock clock;
 
-  ui::Form MainWindow{"TForm1"};
-  ui::Label StatusInfo{"StatusInfo"};
-  ui::Button BenchButton{"BenchButton"};
-  ui::Panel Panel2{"Panel2"};
-  ui::Label Label20{"Label20"};
-  ui::Label Label21{"Label21"};
-  ui::Label RunsLabel{"RunsLabel"};
-  ui::BusyIndicator AdvCircularProgress1{"AdvCircularProgress1", ui};
-  ui::ComboBox RunNumberBox{"RunNumberBox"};
-  ui::CheckBox FastZBox{"FastZBox"};
-  ui::ComboBox RefreshBox{"RefreshBox"};
-  ui::ComboBox HeapsizeBox{"HeapsizeBox"};
-  ui::ComboBox DXLevelBox{"DXLevelBox"};
-  ui::CheckGroup res{"res"};
-  ui::CheckBox cusresbox{"cusresbox"};
-  ui::Edit CusWidth{"CusWidth"};
-  ui::Edit CusHeight{"CusHeight"};
+  tamsendor::testing::BenchControls controls{ui};
+  ui::Button& BenchButton = controls.BenchButton;
+  ui::Panel& Panel2 = controls.Panel2;
+  ui::Label& StatusInfo = controls.StatusInfo;
+  ui::Label& Label20 = controls.Label20;
+  ui::Label& Label21 = controls.Label21;
+  ui::Label& RunsLabel = controls.RunsLabel;
+  ui::ComboBox& RunNumberBox = controls.RunNumberBox;
 
   RunState state;
   Folders folders;
@@ -91,11 +74,7 @@ class BenchHarness {
 
   ProcessRunners runners{launcher};
   TJvCreateProcess& cp = runners.cp;
-  ResolutionLauncher resolutions{
-      {MainWindow, res, cusresbox, CusWidth, CusHeight, Label21, StatusInfo, BenchButton},
-      state,
-      folders,
-      cp};
+  ResolutionLauncher resolutions{controls.ForLaunch(), state, folders, cp};
   RunSequencer sequencer{state, resolutions, RunsLabel, processes, ui, [this] { Collect(); }};
   BenchmarkStart start;
 
