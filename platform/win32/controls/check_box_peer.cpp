@@ -22,8 +22,8 @@ void CheckBoxPeer::ReflectOwn(ui::Property changed) {
 bool CheckBoxPeer::HandleFromParent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   (void)lParam;
   if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
-    result =
-        reinterpret_cast<LRESULT>(ColorText(reinterpret_cast<HDC>(wParam), box_.BackgroundColor()));
+    result = reinterpret_cast<LRESULT>(
+        ColorText(reinterpret_cast<HDC>(wParam), Handle(), box_.BackgroundColor()));
     return true;
   }
   if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {

@@ -59,15 +59,15 @@ void ComboBoxPeer::ReflectOwn(ui::Property changed) {
 bool ComboBoxPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   if (message != WM_CTLCOLOREDIT && message != WM_CTLCOLORLISTBOX)
     return false;
-  result = reinterpret_cast<LRESULT>(
-      ColorText(reinterpret_cast<HDC>(wParam), box_.BackgroundColor().value_or(ui::kWhite)));
+  result = reinterpret_cast<LRESULT>(ColorText(reinterpret_cast<HDC>(wParam), Handle(),
+                                               box_.BackgroundColor().value_or(ui::kWhite)));
   return true;
 }
 
 bool ComboBoxPeer::HandleFromParent(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
-    result = reinterpret_cast<LRESULT>(
-        ColorText(reinterpret_cast<HDC>(wParam), box_.BackgroundColor().value_or(ui::kWhite)));
+    result = reinterpret_cast<LRESULT>(ColorText(reinterpret_cast<HDC>(wParam), Handle(),
+                                                 box_.BackgroundColor().value_or(ui::kWhite)));
     return true;
   }
   if (message != WM_COMMAND || Reflecting())

@@ -46,8 +46,8 @@ bool EditPeer::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
 
 bool EditPeer::HandleFromParent(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
-    result = reinterpret_cast<LRESULT>(
-        ColorText(reinterpret_cast<HDC>(wParam), edit_.BackgroundColor().value_or(ui::kWhite)));
+    result = reinterpret_cast<LRESULT>(ColorText(reinterpret_cast<HDC>(wParam), Handle(),
+                                                 edit_.BackgroundColor().value_or(ui::kWhite)));
     return true;
   }
   if (message != WM_COMMAND || HIWORD(wParam) != EN_CHANGE || Reflecting())

@@ -76,7 +76,7 @@ bool ItemButtonsPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, 
     return false;
   if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
     result = reinterpret_cast<LRESULT>(
-        ColorText(reinterpret_cast<HDC>(wParam), Model().BackgroundColor()));
+        ColorText(reinterpret_cast<HDC>(wParam), from, Model().BackgroundColor()));
     return true;
   }
   if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
@@ -88,13 +88,12 @@ bool ItemButtonsPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, 
 }
 
 void ItemButtonsPeer::Paint(HDC dc, const RECT& client) {
-  const ui::Color background = SurroundingColor();
   if (Model().BackgroundColor())
-    FillRect(dc, &client, Context().Brush(background));
+    FillRect(dc, &client, Context().Brush(*Model().BackgroundColor()));
   else
     PaintBehind(dc);
   DrawGroupFrame(dc, client, Model().Caption(), Context().Font(Model().FontSize()), kFrameColor,
-                 Model().FontColor().value_or(ui::kBlack), background);
+                 Model().FontColor().value_or(ui::kBlack));
 }
 
 void ItemButtonsPeer::ApplyFont(HFONT font) {

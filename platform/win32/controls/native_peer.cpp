@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -59,6 +60,7 @@ NativePeer::NativePeer(ui::Control& model, PeerContext& context)
 
 NativePeer::~NativePeer() {
   model_.AttachPeer(nullptr);
+  ForgetBackdrops();
   if (window_ == nullptr)
     return;  // gone with its parent
   // The derived peer is gone already; the window's last messages must not reach it.
@@ -183,32 +185,56 @@ ui::Color NativePeer::SurroundingColor() const {
   return context_.FormBackground();
 }
 
-HBRUSH NativePeer::ColorText(HDC dc, std::optional<ui::Color> background) const {
-  const ui::Color behind = background.value_or(SurroundingColor());
+HBRUSH NativePeer::ColorText(HDC dc, HWND part, std::optional<ui::Color> background) {
   SetTextColor(
       dc, model_.FontColor() ? ToColorRef(*model_.FontColor()) : GetSysColor(COLOR_WINDOWTEXT));
-  SetBkColor(dc, ToColorRef(behind));
-  return context_.Brush(behind);
+  if (background) {
+    SetBkColor(dc, ToColorRef(*background));
+    return context_.Brush(*background);
+  }
+  SetBkMode(dc, TRANSPARENT);
+  RECT area;
+  GetClientRect(part, &area);
+  Backdrop& backdrop = backdrops_[part];
+  if (backdrop.brush != nullptr)
+    DeleteObject(backdrop.brush);
+  if (backdrop.bitmap != nullptr)
+    DeleteObject(backdrop.bitmap);
+  HDC buffer = CreateCompatibleDC(dc);
+  backdrop.bitmap =
+      CreateCompatibleBitmap(dc, std::max<LONG>(1, area.right), std::max<LONG>(1, area.bottom));
+  HGDIOBJ old = SelectObject(buffer, backdrop.bitmap);
+  PaintBeneath(part, buffer);
+  SelectObject(buffer, old);
+  DeleteDC(buffer);
+  backdrop.brush = CreatePatternBrush(backdrop.bitmap);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  return backdrop.brush;
 }
 
-void NativePeer::PaintBehind(HDC dc) const {
-  HWND parent = GetParent(window_);
+void NativePeer::ForgetBackdrops() {
+  for (const auto& entry : backdrops_) {
+    if (entry.second.brush != nullptr)
+      DeleteObject(entry.second.brush);
+    if (entry.second.bitmap != nullptr)
+      DeleteObject(entry.second.bitmap);
+  }
+  backdrops_.clear();
+}
+
+void NativePeer::PaintBeneath(HWND window, HDC dc) {
+  HWND parent = GetParent(window);
   RECT own;
-  GetWindowRect(window_, &own);
+  GetWindowRect(window, &own);
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&own), 2);
 
+  // The parent paints its own surface (the form its colour, a pane what lies beneath it in turn).
   POINT saved;
   SetWindowOrgEx(dc, own.left, own.top, &saved);
-  const NativePeer* parentPeer = FromHandle(parent);
-  if (parentPeer != nullptr) {
-    SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  } else {
-    RECT area = own;
-    FillRect(dc, &area, context_.Brush(context_.FormBackground()));
-  }
+  SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
 
   std::vector<HWND> below;
-  for (HWND sibling = GetWindow(window_, GW_HWNDNEXT); sibling != nullptr;
+  for (HWND sibling = GetWindow(window, GW_HWNDNEXT); sibling != nullptr;
        sibling = GetWindow(sibling, GW_HWNDNEXT))
     below.push_back(sibling);
   for (auto it = below.rbegin(); it != below.rend(); ++it) {

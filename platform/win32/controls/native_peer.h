@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <optional>
 
 #include "platform/win32/controls/peer_context.h"
@@ -60,10 +61,13 @@ class NativePeer : public ui::ControlPeer {
   bool Reflecting() const { return reflecting_; }
   PeerContext& Context() const { return context_; }
   void Invalidate() const { InvalidateRect(window_, nullptr, TRUE); }
-  // Text colour and background for a WM_CTLCOLOR... request from this control or its parts.
-  HBRUSH ColorText(HDC dc, std::optional<ui::Color> background) const;
+  // Text colour and background for a WM_CTLCOLOR... request from `part` (this control's window
+  // or one of its own children). Without a background colour the part shows what lies beneath
+  // it, through a brush painted from the backdrop.
+  HBRUSH ColorText(HDC dc, HWND part, std::optional<ui::Color> background);
   // Paints what lies beneath this pane: its parent's surface and the panes below it.
-  void PaintBehind(HDC dc) const;
+  void PaintBehind(HDC dc) const { PaintBeneath(window_, dc); }
+  static void PaintBeneath(HWND window, HDC dc);
 
  private:
   static LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,6 +80,7 @@ class NativePeer : public ui::ControlPeer {
   void PaintBuffered();
   void PointerMoved(HWND over);
   void PointerMayHaveLeft();
+  void ForgetBackdrops();
 
   ui::Control& model_;
   PeerContext& context_;
@@ -83,6 +88,11 @@ class NativePeer : public ui::ControlPeer {
   bool pane_ = false;
   bool reflecting_ = false;
   bool pointerInside_ = false;
+  struct Backdrop {
+    HBITMAP bitmap = nullptr;
+    HBRUSH brush = nullptr;
+  };
+  std::map<HWND, Backdrop> backdrops_;
 };
 
 }  // namespace tamsendor::win32

@@ -20,12 +20,24 @@ void DrawCaption(HDC dc, const RECT& area, const std::string& caption, HFONT fon
 }
 
 void DrawGroupFrame(HDC dc, const RECT& area, const std::string& caption, HFONT font,
-                    ui::Color frameColor, ui::Color textColor, ui::Color background) {
+                    ui::Color frameColor, ui::Color textColor) {
   HGDIOBJ oldFont = SelectObject(dc, font);
   TEXTMETRICW metrics;
   GetTextMetricsW(dc, &metrics);
   const int middle = area.top + metrics.tmHeight / 2;
 
+  // The frame's top edge stops either side of the caption.
+  RECT label{area.left + 8, area.top, area.left + 8, area.top + metrics.tmHeight};
+  std::wstring text = Widen(caption);
+  if (!caption.empty()) {
+    RECT measured{0, 0, 0, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
+              DT_CALCRECT | DT_SINGLELINE);
+    label.right += measured.right;
+  }
+  const int saved = SaveDC(dc);
+  if (!caption.empty())
+    ExcludeClipRect(dc, label.left, label.top, label.right, label.bottom);
   HPEN pen = CreatePen(PS_SOLID, 1, ToColorRef(frameColor));
   HGDIOBJ oldPen = SelectObject(dc, pen);
   HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -33,19 +45,9 @@ void DrawGroupFrame(HDC dc, const RECT& area, const std::string& caption, HFONT 
   SelectObject(dc, oldBrush);
   SelectObject(dc, oldPen);
   DeleteObject(pen);
+  RestoreDC(dc, saved);
 
-  if (!caption.empty()) {
-    std::wstring text = Widen(caption);
-    RECT measured{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
-              DT_CALCRECT | DT_SINGLELINE);
-    RECT label{area.left + 8, area.top, area.left + 8 + measured.right,
-               area.top + metrics.tmHeight};
-    HBRUSH fill = CreateSolidBrush(ToColorRef(background));
-    FillRect(dc, &label, fill);
-    DeleteObject(fill);
-    DrawCaption(dc, label, caption, font, textColor, DT_SINGLELINE | DT_LEFT | DT_TOP);
-  }
+  DrawCaption(dc, label, caption, font, textColor, DT_SINGLELINE | DT_LEFT | DT_TOP);
   SelectObject(dc, oldFont);
 }
 

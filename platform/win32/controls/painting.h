@@ -17,6 +17,6 @@ void DrawCaption(HDC dc, const RECT& area, const std::string& caption, HFONT fon
 
 // The frame of a framed group with its caption set into the top edge.
 void DrawGroupFrame(HDC dc, const RECT& area, const std::string& caption, HFONT font,
-                    ui::Color frameColor, ui::Color textColor, ui::Color background);
+                    ui::Color frameColor, ui::Color textColor);
 
 }  // namespace tamsendor::win32

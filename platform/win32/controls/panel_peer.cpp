@@ -17,8 +17,8 @@ void PanelPeer::Paint(HDC dc, const RECT& client) {
     PaintBehind(dc);
   const ui::Color text = panel.FontColor().value_or(ui::kBlack);
   if (framed_)
-    DrawGroupFrame(dc, client, panel.Caption(), Context().Font(panel.FontSize()), kFrameColor, text,
-                   SurroundingColor());
+    DrawGroupFrame(dc, client, panel.Caption(), Context().Font(panel.FontSize()), kFrameColor,
+                   text);
   else
     DrawCaption(dc, client, panel.Caption(), Context().Font(panel.FontSize()), text,
                 DT_SINGLELINE | DT_CENTER | DT_VCENTER);
