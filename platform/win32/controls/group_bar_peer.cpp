@@ -53,10 +53,16 @@ void GroupBarPeer::ReflectOwn(ui::Property changed) {
 bool GroupBarPeer::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (message) {
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE: {
+      const auto before = hotY_ ? RowAt(*hotY_) : std::nullopt;
       hotY_ = GET_Y_LPARAM(lParam);
-      Invalidate();
+      const auto now = RowAt(*hotY_);
+      const bool same = before.has_value() == now.has_value() &&
+                        (!now || (before->group == now->group && before->item == now->item));
+      if (!same)
+        Invalidate();
       return true;
+    }
     case WM_MOUSELEAVE:
       hotY_.reset();
       Invalidate();
