@@ -10,6 +10,6 @@ export WINEPREFIX="${TAMSENDOR_TEST_PREFIX:-$root/build/wineprefix-tests}"
 export TAMSENDOR_WINEPREFIX="$WINEPREFIX"
 wine_fresh_prefix "$root/build/wineprefix-template" "$WINEPREFIX"
 trap wine_server_stop EXIT
-wine_server_start
+wine_server_start "$build/bin/desktop_keeper.exe"
 
 ctest --test-dir "$build" --output-on-failure --timeout 180 "$@"

@@ -1,0 +1,130 @@
+// A whole benchmark with the real platform layer and the stand-in Steam client and game: the
+// program's own start, launcher and sequencer, with the waits shortened tenfold.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "bench/benchmark_start.h"
+#include "bench/product_key.h"
+#include "bench/process_runner.h"
+#include "bench/resolution_launcher.h"
+#include "bench/run_sequencer.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_ui_thread.h"
+#include "tests/common/bench_controls.h"
+#include "tests/fakes/fake_registry.h"
+#include "tests/fakes/fake_shell.h"
+#include "tests/win32/message_pump.h"
+#include "tests/win32/scaled_timers.h"
+#include "tests/win32/standins/standin_fixture.h"
+
+namespace tamsendor::bench {
+namespace {
+
+struct Collected {
+  std::string tag;
+  int runsDone;
+  int finishedCount;
+  std::string result;  // the result file the run left
+};
+
+class BenchmarkUnderWineTest : public standin::testing::StandinTest {
+ protected:
+  void SetUp() override {
+    StandinTest::SetUp();
+    WriteControl("play_ms=100\r\n");
+    registry.CreateKey(kProductRoot, std::string(kProductKey));
+    std::string steam = steamFolder;
+    std::replace(steam.begin(), steam.end(), '\\', '/');  // as Steam writes its own path
+    folders.SteamFolder = steam + "/";
+    folders.GameModFolder = modFolder + "\\";
+    runners.cp.OnTerminate = [this](TJvCreateProcess& sender, std::uint32_t code) {
+      sequencer.cpTerminate(sender, code);
+    };
+  }
+
+  void Collect() {
+    const std::string results = folders.GameModFolder + "sourcebench.csv";
+    collected.push_back({state.CurrentTag, state.RunsDone, state.FinishedCount,
+                         files.ReadBytes(results).value_or("")});
+    files.RemoveFile(results);
+    if (state.FinishedCount == state.ChosenCount)
+      finished = true;
+  }
+
+  win32::Win32UiThread ui;
+  testing::ScaledTimers timers{ui, 10};
+  win32::Win32ProcessLauncher launcher{ui};
+  win32::Win32ProcessTable processes;
+  win32::Win32FileSystem files;
+  fakes::FakeRegistry registry;
+  fakes::FakeDialogs dialogs;
+  fakes::FakeWindowPlacement placement;
+  fakes::FakeLocaleClock clock;
+  tamsendor::testing::BenchControls controls{ui};
+  RunState state;
+  Folders folders;
+  ProcessRunners runners{launcher};
+  ResolutionLauncher resolutions{controls.ForLaunch(), state, folders, runners.cp};
+  std::vector<Collected> collected;
+  bool finished = false;
+  RunSequencer sequencer{state,     resolutions, controls.RunsLabel,
+                         processes, timers,      [this] { Collect(); }};
+  BenchmarkStart start{controls.ForStart(),
+                       {placement, files, processes, registry, dialogs, clock},
+                       state,
+                       folders,
+                       runners.cp2,
+                       resolutions,
+                       {[this] {
+                          state.DxDisplayMemory = "indeterminable";
+                          start.StartBenchmark();
+                        },
+                        [this] {
+                          state.DemoName = "qordemo1";
+                          return true;
+                        },
+                        [] {}}};
+};
+
+TEST_F(BenchmarkUnderWineTest, TwoResolutionsTwoRunsEach) {
+  standin::testing::TestProcess steamClient(steamExe, steamFolder);
+  ASSERT_TRUE(steamClient.started());
+  controls.Choose({0, 2}, 2);
+
+  start.BenchButtonClick();
+  ASSERT_TRUE(state.SteamRunning);
+  ASSERT_TRUE(tamsendor::testing::PumpUntil([&] { return finished; }, 90000))
+      << collected.size() << " runs collected; status: " << controls.StatusInfo.Caption();
+  Run("\"" + steamExe + "\" -shutdown");
+
+  ASSERT_EQ(collected.size(), 4u);
+  const char* tags[] = {"640", "640", "1024", "1024"};
+  const char* sizes[] = {",640,480,", ",640,480,", ",1024,768,", ",1024,768,"};
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(collected[i].tag, tags[i]);
+    EXPECT_EQ(collected[i].runsDone, static_cast<int>(i % 2) + 1);
+    EXPECT_NE(collected[i].result.find(sizes[i]), std::string::npos)
+        << "run " << i << " left: " << collected[i].result;
+  }
+  EXPECT_EQ(collected[3].finishedCount, 2);
+
+  // The game was started with exactly the program's launch options, once per run.
+  const auto launches = Lines(ReadText(Mod("standin-hl2.log")).value_or(""));
+  ASSERT_EQ(launches.size(), 4u);
+  for (std::size_t i = 0; i < 4; ++i) {
+    const std::string size = i < 2 ? "-width 640 -height 480 " : "-width 1024 -height 768 ";
+    EXPECT_NE(launches[i].find(size + "+r_fastzreject 0 -refresh 60 -heapsize 64000 -dxlevel 90 "
+                                      "+timedemoquit qordemo1"),
+              std::string::npos)
+        << launches[i];
+  }
+  EXPECT_EQ(controls.RunsLabel.Caption(), "Runs: 2/2");
+  EXPECT_FALSE(runners.cp.IsWaiting());
+}
+
+}  // namespace
+}  // namespace tamsendor::bench
