@@ -5,6 +5,11 @@
 #include "app/main_form.h"
 #include "platform/win32/controls/application_peer.h"
 #include "platform/win32/controls/form_window.h"
+#include "platform/win32/win32_display.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_ui_thread.h"
 #include "ui/application.h"
 
@@ -14,10 +19,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
 
   win32::Win32UiThread uiThread;
+  win32::Win32Registry registry;
+  win32::Win32FileSystem files;
+  win32::Win32ProcessLauncher launcher(uiThread);
+  win32::Win32ProcessTable processes;
+  win32::Win32Dialogs dialogs(L"Korvalin Tamsendor");
+  win32::Win32WindowPlacement placement;
+  win32::Win32LocaleClock clock;
+  win32::Win32DisplayModes display;
+
   ui::Application application("Korvalin Tamsendor");
-  app::TForm1 form1(application, uiThread);
+  app::TForm1 form1(application, {uiThread, registry, files, launcher, processes, dialogs,
+                                  placement, clock, display});
   const app::MainArtwork artwork;
   win32::FormWindow window(form1.Form(), form1.Controls(), artwork, win32::FormWindow::Role::Main);
+  placement.Attach(window.Handle());
+  dialogs.SetOwner(window.Handle());
   win32::ApplicationPeer applicationPeer(window.Handle());
   application.AttachPeer(&applicationPeer);
   form1.Form().Show();

@@ -103,6 +103,38 @@ void PaintWindowButton(HDC dc, const RECT& area, const win32::ArtState& state, b
   }
 }
 
+// The Run button: an accent-rimmed plate with "RUN" and a play mark; dimmed when disabled.
+void PaintRunButton(HDC dc, const RECT& area, const win32::ArtState& state) {
+  const COLORREF face = !state.enabled  ? RGB(34, 34, 38)
+                        : state.pressed ? RGB(150, 80, 16)
+                        : state.hot     ? RGB(210, 120, 28)
+                                        : RGB(180, 100, 22);
+  const COLORREF ink = state.enabled ? kTitle : RGB(96, 96, 100);
+  HBRUSH brush = CreateSolidBrush(face);
+  HPEN pen = CreatePen(PS_SOLID, 1, state.enabled ? kAccent : RGB(60, 60, 66));
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  RoundRect(dc, area.left, area.top, area.right, area.bottom, 8, 8);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(pen);
+  DeleteObject(brush);
+
+  const int cy = (area.top + area.bottom) / 2;
+  const int x = area.left + 30;
+  const POINT play[] = {{x, cy - 5}, {x, cy + 5}, {x + 8, cy}};
+  HBRUSH inkBrush = CreateSolidBrush(ink);
+  HPEN inkPen = CreatePen(PS_SOLID, 1, ink);
+  oldBrush = SelectObject(dc, inkBrush);
+  oldPen = SelectObject(dc, inkPen);
+  Polygon(dc, play, 3);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(inkPen);
+  DeleteObject(inkBrush);
+  Text(dc, x + 14, cy - 8, L"RUN", 9, FW_BOLD, ink);
+}
+
 }  // namespace
 
 void MainArtwork::Paint(const std::string& picture, HDC dc, const RECT& area,
@@ -113,6 +145,8 @@ void MainArtwork::Paint(const std::string& picture, HDC dc, const RECT& area,
     PaintWindowButton(dc, area, state, false);
   else if (picture == "close")
     PaintWindowButton(dc, area, state, true);
+  else if (picture == "run")
+    PaintRunButton(dc, area, state);
 }
 
 }  // namespace tamsendor::app

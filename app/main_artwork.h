@@ -5,7 +5,7 @@
 namespace tamsendor::app {
 
 // The program's own pictures, drawn with GDI: the main window's background ("main background")
-// and the glyphs of its window buttons ("minimize", "close").
+// the glyphs of its window buttons ("minimize", "close") and the Run button's face ("run").
 class MainArtwork : public win32::Artwork {
  public:
   void Paint(const std::string& picture, HDC dc, const RECT& area,

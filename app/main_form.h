@@ -1,33 +1,58 @@
 #pragma once
 
+#include "app/app_services.h"
 #include "app/close_clean_up.h"
+#include "app/settings_store.h"
 #include "app/window_lifecycle.h"
-#include "platform/ui_thread.h"
+#include "bench/benchmark_start.h"
+#include "bench/folders.h"
+#include "bench/process_runner.h"
+#include "bench/resolution_launcher.h"
+#include "bench/run_sequencer.h"
+#include "bench/run_state.h"
+#include "report/result_collection.h"
 #include "ui/application.h"
 #include "ui/control_set.h"
 #include "ui/form.h"
 
 namespace tamsendor::app {
 
-// The main window: its controls, made from its layout, the owners of its handlers, and the
-// wiring of each control's event to the handler of the same name. No behaviour lives here.
+// The main window: its controls, made from its layout, the state and objects it owns for the
+// whole program run, and the wiring of each control's event to the handler of the same name. No
+// behaviour lives here.
 class TForm1 {
  public:
-  TForm1(ui::Application& application, platform::Timers& timers);
+  TForm1(ui::Application& application, const AppServices& services);
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
   ui::Form& Form() { return form_; }
   const ui::ControlSet& Controls() const { return controls_; }
   CloseCleanUp& CleanUp() { return cleanUp_; }
+  const bench::RunState& State() const { return state_; }
+  const bench::Folders& Folders() const { return folders_; }
 
  private:
+  void FormCreate();
   void Connect();
+  bench::LaunchControls LaunchControls();
+  bench::StartControls StartControls();
+  StoredChoiceControls StoredChoices();
 
+  AppServices services_;
   ui::Form form_;
   ui::ControlSet controls_;
   CloseCleanUp cleanUp_;
   WindowLifecycle lifecycle_;
+
+  bench::RunState state_;
+  bench::Folders folders_;
+  bench::ProcessRunners runners_;
+  bench::ResolutionLauncher launcher_;
+  report::ResultCollection collection_;
+  bench::RunSequencer sequencer_;
+  bench::BenchmarkStart start_;
+  SettingsStore store_;
 };
 
 }  // namespace tamsendor::app

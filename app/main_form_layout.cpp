@@ -1,6 +1,9 @@
 #include "app/main_form_layout.h"
 
+#include "ui/busy_indicator.h"
 #include "ui/label.h"
+#include "ui/page_control.h"
+#include "ui/panel.h"
 #include "ui/picture_button.h"
 
 namespace tamsendor::app {
@@ -20,6 +23,60 @@ ui::Layout MainFormLayout() {
           .Hint("Exit")
           .Picture("close"),
       LayoutRow("StatusInfo", Kind::Label).At(16, 458, 530, 14),
+      LayoutRow("BenchPanel", Kind::Panel).At(25, 392, 102, 24),
+      LayoutRow("BenchButton", Kind::PictureButton, "BenchPanel")
+          .At(0, 0, 102, 24)
+          .Hint("Run benchmark")
+          .Picture("run"),
+
+      // The page area; the group bar that opens its pages comes with the rest of the window.
+      LayoutRow("PageControl", Kind::PageControl).At(150, 205, 403, 252),
+      LayoutRow("TabSheet1", Kind::Page, "PageControl").At(0, 0, 403, 252),
+      LayoutRow("TabSheet2", Kind::Page, "PageControl").At(0, 0, 403, 252),
+      LayoutRow("res", Kind::CheckGroup, "TabSheet2")
+          .At(8, 4, 387, 126)
+          .Caption(" Resolution ")
+          .Columns(3)
+          .Items({"640 \xC3\x97 480", "800 \xC3\x97 600", "1024 \xC3\x97 768", "1280 \xC3\x97 1024",
+                  "1600 \xC3\x97 1200", "2048 \xC3\x97 1536", "1280 \xC3\x97 768",
+                  "1920 \xC3\x97 1080", "1920 \xC3\x97 1200"}),
+      LayoutRow("cusresbox", Kind::CheckBox, "TabSheet2")
+          .At(20, 100, 120, 17)
+          .Caption("Custom resolution:"),
+      LayoutRow("CusWidth", Kind::Edit, "TabSheet2").At(144, 98, 41, 21),
+      LayoutRow("Label6", Kind::Label, "TabSheet2").At(189, 101, 8, 14).Caption("\xC3\x97"),
+      LayoutRow("CusHeight", Kind::Edit, "TabSheet2").At(200, 98, 41, 21),
+      LayoutRow("TabSheet3", Kind::Page, "PageControl").At(0, 0, 403, 252),
+      LayoutRow("RunNumberBox", Kind::ComboBox, "TabSheet3")
+          .At(20, 200, 60, 21)
+          .Items({"1", "2", "3", "4", "5"}),
+      LayoutRow("TabSheet4", Kind::Page, "PageControl").At(0, 0, 403, 252),
+      LayoutRow("Label3", Kind::Label, "TabSheet4").At(16, 60, 120, 14).Caption("Heapsize "),
+      LayoutRow("HeapsizeBox", Kind::ComboBox, "TabSheet4")
+          .At(140, 56, 120, 21)
+          .Items({"64 MB - default", "128 MB", "256 MB", "512 MB", "1024 MB"}),
+      LayoutRow("Label7", Kind::Label, "TabSheet4").At(16, 86, 120, 14).Caption("Refresh rate"),
+      LayoutRow("RefreshBox", Kind::ComboBox, "TabSheet4")
+          .At(140, 82, 120, 21)
+          .Items({"60 Hz", "70 Hz", "75 Hz", "85 Hz"}),
+      LayoutRow("Label9", Kind::Label, "TabSheet4").At(16, 164, 120, 14).Caption("DirectX Level"),
+      LayoutRow("DXLevelBox", Kind::ComboBox, "TabSheet4")
+          .At(140, 160, 120, 21)
+          .Items({"DirectX 9.0", "DirectX 9.0+"}),
+      LayoutRow("FastZBox", Kind::CheckBox, "TabSheet4")
+          .At(16, 192, 200, 17)
+          .Caption("Enable fast z-setting")
+          .Hint("Enables or disables a depth fill pass that may improve performance in "
+                "graphics-bound situations."),
+
+      // The progress panel covers the page area while a benchmark runs.
+      LayoutRow("Panel2", Kind::Panel).At(152, 212, 401, 253),
+      LayoutRow("Label20", Kind::Label, "Panel2")
+          .At(72, 56, 320, 18)
+          .Caption("Collecting system information, please wait..."),
+      LayoutRow("Label21", Kind::Label, "Panel2").At(118, 88, 280, 14).Caption("Resolution: ..."),
+      LayoutRow("RunsLabel", Kind::Label, "Panel2").At(72, 104, 200, 14),
+      LayoutRow("AdvCircularProgress1", Kind::BusyIndicator, "Panel2").At(170, 112, 60, 60),
   };
 }
 
@@ -32,6 +89,22 @@ void ApplyMainFormDesign(ui::Form& form, const ui::ControlSet& controls) {
 
   controls.Get<ui::PictureButton>("SpeedButton2").SetFlat(true);
   controls.Get<ui::PictureButton>("SpeedButton1").SetFlat(true);
+
+  controls.Get<ui::Panel>("BenchPanel").SetBackgroundColor(ui::kBlack);
+  controls.Get<ui::PageControl>("PageControl").SetVisible(false);
+
+  auto& progress = controls.Get<ui::Panel>("Panel2");
+  progress.SetBackgroundColor(ui::kBlack);
+  progress.SetVisible(false);
+  for (const char* name : {"Label20", "Label21", "RunsLabel"})
+    controls.Get<ui::Label>(name).SetFontColor(ui::kWhite);
+  controls.Get<ui::Label>("Label20").SetFontSize(10);
+  auto& busy = controls.Get<ui::BusyIndicator>("AdvCircularProgress1");
+  busy.SetVisible(false);
+  busy.SetEnabled(false);
+  busy.SetActiveColor({200, 200, 200});
+  busy.SetInactiveColor(ui::kSilver);
+  busy.SetTransitionColor({11, 55, 234});
 
   auto& status = controls.Get<ui::Label>("StatusInfo");
   status.SetFontColor(ui::kSilver);

@@ -23,14 +23,15 @@ class Win32Dialogs : public platform::Dialogs {
 };
 
 // Position and size of a top-level window in its restored state, whatever state it is in now.
+// The window is named once it exists.
 class Win32WindowPlacement : public platform::WindowPlacement {
  public:
-  explicit Win32WindowPlacement(HWND window) : window_(window) {}
+  void Attach(HWND window) { window_ = window; }
   platform::WindowBounds NormalBounds() const override;
   void SetBounds(const platform::WindowBounds& bounds) override;
 
  private:
-  HWND window_;
+  HWND window_ = nullptr;
 };
 
 class Win32LocaleClock : public platform::LocaleClock {

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs inside a display (see with-display.sh): prepares the prefix and runs the program.
+# Runs inside a display (see with-display.sh): prepares the prefix as an installed machine would
+# be, runs the program, presses Run, and waits for the benchmark to go through every run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/lib/wine.sh"
@@ -12,8 +13,10 @@ wine_fresh_prefix "$root/build/wineprefix-template" "$WINEPREFIX"
 trap wine_server_stop EXIT
 wine_server_start
 
-# The installation as the user's machine would have it: the program with its product key, the
-# Steam client with its registry key, and the game below the client's library folder.
+# The installation: the program with its product key and stored choices (640 x 480, 1024 x 768
+# and 1280 x 1024, two runs each; the program disables those the display does not offer, and
+# Xvfb offers only its screen size, 1280 x 1024), the Steam client with its key, and the game below the client's
+# library folder with the demo and a configuration.
 drive_c="$WINEPREFIX/drive_c"
 program="$drive_c/Program Files/Korvalin Tamsendor"
 steam="$drive_c/Program Files (x86)/Steam"
@@ -22,9 +25,21 @@ mkdir -p "$program" "$game/ep2/cfg"
 cp "$bin/tamsendor.exe" "$program/"
 cp "$bin/steam.exe" "$steam/"
 cp "$bin/hl2.exe" "$game/"
-wine reg add 'HKLM\SOFTWARE\Korvalin\Quillax' /f >/dev/null 2>&1
+printf 'stand-in demo\r\n' >"$game/ep2/qordemo1.dem"
+printf 'echo stand-in configuration\r\n' >"$game/ep2/cfg/autoexec.cfg"
+printf 'play_ms=3000\r\nseed=7\r\n' >"$game/ep2/standin-hl2.ini"
+
+key='HKLM\SOFTWARE\Korvalin\Quillax'
+wine reg add "$key" /f >/dev/null 2>&1
+for value in "640=1" "1024=1" "1280=1" "RunNumber=2" "Heapsize=64000" "Refresh=60" "DXLevel=0" \
+  "FastZ=0"; do
+  wine reg add "$key" /v "${value%%=*}" /d "${value#*=}" /f >/dev/null 2>&1
+done
 wine reg add 'HKCU\Software\Valve\Steam' /v SteamPath /d 'c:/program files (x86)/steam' /f \
   >/dev/null 2>&1
+
+# Steam runs, as the benchmark expects.
+wine "$steam/steam.exe" >/dev/null 2>&1 </dev/null &
 
 started=$(date +%s.%N)
 wine "$program/tamsendor.exe" >/dev/null 2>&1 </dev/null &
@@ -32,7 +47,8 @@ app=$!
 
 window=""
 for _ in $(seq 300); do
-  window=$(xdotool search --name '^Korvalin Tamsendor$' 2>/dev/null | head -n 1 || true)
+  window=$(xdotool search --onlyvisible --name '^Korvalin Tamsendor$' 2>/dev/null | head -n 1 ||
+    true)
   [ -n "$window" ] && break
   kill -0 "$app" 2>/dev/null || break
   sleep 0.1
@@ -44,14 +60,48 @@ if [ -z "$window" ]; then
 fi
 shown=$(date +%s.%N)
 awk -v a="$started" -v b="$shown" 'BEGIN { printf "Main window shown after %.2f s.\n", b - a }'
-
-sleep 1  # let it paint
+sleep 1 # let it paint
 import -window root "$out/main-window.png"
 echo "Screenshot: $out/main-window.png"
 
+# Run: the Run button sits at 25, 392 (102 x 24) in the window.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + 25 + 51)) $((Y + 392 + 12)) click 1
+echo "Run pressed; each run waits 30 s for the game to settle, as the program does."
+
+log="$game/ep2/standin-hl2.log"
+sleep 5
+import -window root "$out/benchmark-running.png"
+echo "Screenshot: $out/benchmark-running.png"
+
+# Done when no game has been launched for 45 s: the program launches the next run at most
+# 36 s after a game has ended.
+last_lines=-1
+quiet_since=$(date +%s)
+while :; do
+  lines=$(wc -l <"$log" 2>/dev/null || echo 0)
+  if [ "$lines" != "$last_lines" ]; then
+    last_lines=$lines
+    quiet_since=$(date +%s)
+    [ "$lines" -gt 0 ] && echo "Game launch $lines: $(tail -n 1 "$log" | tr -d '\r')"
+  fi
+  [ $(($(date +%s) - quiet_since)) -ge 45 ] && break
+  [ $(($(date +%s) - quiet_since)) -ge 20 ] && [ "$lines" = 0 ] && break  # nothing launched
+  kill -0 "$app" 2>/dev/null || break
+  sleep 1
+done
+import -window root "$out/benchmark-finished.png"
+echo "Screenshot: $out/benchmark-finished.png"
+echo "Results the game wrote:"
+tr -d '\r' <"$game/ep2/sourcebench.csv" 2>/dev/null | tail -n +4 || echo "(none)"
+
 if [ -n "${TAMSENDOR_INSIDE_XVFB:-}" ]; then
   # Nobody can see this display: leave through the program's Exit button.
-  eval "$(xdotool getwindowgeometry --shell "$window")"
   xdotool mousemove $((X + 533 + 9)) $((Y + 7 + 8)) click 1
 fi
-wait "$app" || true
+for _ in $(seq 100); do
+  kill -0 "$app" 2>/dev/null || break
+  sleep 0.1
+done
+kill "$app" 2>/dev/null || true
+wine "$steam/steam.exe" -shutdown >/dev/null 2>&1 </dev/null || true

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/display.h"
 #include "platform/locale_clock.h"
 #include "platform/window_placement.h"
 
@@ -43,6 +44,12 @@ class FakeLocaleClock : public platform::LocaleClock {
  public:
   std::string now = "2007.11.23. 21:05:07";
   std::string NowShortDateLongTime() const override { return now; }
+};
+
+class FakeDisplayModes : public platform::DisplayModes {
+ public:
+  std::vector<platform::DisplayMode> modes;
+  std::vector<platform::DisplayMode> PrimaryModes() const override { return modes; }
 };
 
 }  // namespace tamsendor::fakes

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/fakes/virtual_ui_thread.h"
+#include "tests/fakes/fake_app_services.h"
 #include "ui/image.h"
 #include "ui/label.h"
 #include "ui/picture_button.h"
@@ -24,9 +24,9 @@ class MoveRecorder : public ui::FormPeer {
 };
 
 struct MainFormTest : ::testing::Test {
-  fakes::VirtualUiThread clock;
+  fakes::FakeAppServices services;
   ui::Application application{"Korvalin Tamsendor"};
-  TForm1 form{application, clock};
+  TForm1 form{application, services.Get()};
   std::vector<std::string> steps;
 
   void RecordCleanUp() {

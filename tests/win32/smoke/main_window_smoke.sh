@@ -19,6 +19,10 @@ fail() {
 [ -f "$exe" ] || fail "no program at $exe"
 [ -n "${DISPLAY:-}" ] || fail "no X display (run under scripts/lib/with-display.sh)"
 
+# An installed machine: the product key and Steam's key exist, so no start-up message comes first.
+wine reg add 'HKLM\SOFTWARE\Korvalin\Quillax' /f >/dev/null 2>&1 </dev/null
+wine reg add 'HKCU\Software\Valve\Steam' /v SteamPath /d 'c:/steam' /f >/dev/null 2>&1 </dev/null
+
 started=$(date +%s%N)
 wine "$exe" >/dev/null 2>&1 </dev/null &
 pid=$!

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/display.h"
+#include "platform/file_system.h"
+#include "platform/locale_clock.h"
+#include "platform/processes.h"
+#include "platform/registry.h"
+#include "platform/ui_thread.h"
+#include "platform/window_placement.h"
+
+namespace tamsendor::app {
+
+// The operating system as the main window hands it down: one instance of each service, owned by
+// the program entry (or by a test), for the whole program run.
+struct AppServices {
+  platform::Timers& timers;
+  platform::Registry& registry;
+  platform::FileSystem& files;
+  platform::ProcessLauncher& launcher;
+  platform::ProcessTable& processes;
+  platform::Dialogs& dialogs;
+  platform::WindowPlacement& placement;
+  platform::LocaleClock& clock;
+  platform::DisplayModes& display;
+};
+
+}  // namespace tamsendor::app

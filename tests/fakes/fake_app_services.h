@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/app_services.h"
+#include "tests/fakes/fake_file_system.h"
+#include "tests/fakes/fake_processes.h"
+#include "tests/fakes/fake_registry.h"
+#include "tests/fakes/fake_shell.h"
+#include "tests/fakes/virtual_ui_thread.h"
+
+namespace tamsendor::fakes {
+
+// One of each fake, handed to the main window as its services. The product key and Steam's key
+// exist, as on a machine where both were installed.
+struct FakeAppServices {
+  FakeAppServices() {
+    registry.CreateKey(platform::RegistryRoot::LocalMachine, "SOFTWARE\\Korvalin\\Quillax");
+    registry.CreateKey(platform::RegistryRoot::CurrentUser, "Software\\Valve\\Steam");
+  }
+
+  app::AppServices Get() {
+    return {ui, registry, files, launcher, processes, dialogs, placement, clock, display};
+  }
+
+  VirtualUiThread ui;
+  FakeRegistry registry;
+  FakeFileSystem files;
+  FakeProcessLauncher launcher{ui};
+  FakeProcessTable processes;
+  FakeDialogs dialogs;
+  FakeWindowPlacement placement;
+  FakeLocaleClock clock;
+  FakeDisplayModes display;
+};
+
+}  // namespace tamsendor::fakes
