@@ -1,6 +1,7 @@
 #include "app/main_form_layout.h"
 
 #include "ui/busy_indicator.h"
+#include "ui/edit.h"
 #include "ui/label.h"
 #include "ui/page_control.h"
 #include "ui/panel.h"
@@ -47,10 +48,26 @@ ui::Layout MainFormLayout() {
       LayoutRow("Label6", Kind::Label, "TabSheet2").At(189, 101, 8, 14).Caption("\xC3\x97"),
       LayoutRow("CusHeight", Kind::Edit, "TabSheet2").At(200, 98, 41, 21),
       LayoutRow("TabSheet3", Kind::Page, "PageControl").At(0, 0, 403, 252),
+      LayoutRow("Label13", Kind::Label, "TabSheet3").At(20, 8, 160, 14).Caption("Filtering mode"),
+      LayoutRow("AFBox", Kind::ComboBox, "TabSheet3")
+          .At(20, 24, 160, 21)
+          .Items({"Bilinear", "Trilinear", "Anisotropic 2\xC3\x97", "Anisotropic 4\xC3\x97",
+                  "Anisotropic 8\xC3\x97", "Anisotropic 16\xC3\x97", "From System"}),
+      LayoutRow("Label16", Kind::Label, "TabSheet3")
+          .At(210, 8, 160, 14)
+          .Caption("Antialiasing mode"),
+      LayoutRow("AABox", Kind::ComboBox, "TabSheet3")
+          .At(210, 24, 160, 21)
+          .Items({"None", "2\xC3\x97 MSAA", "4\xC3\x97 MSAA", "8x CSAA", "16x CSAA", "8x MSAA",
+                  "16xQ CSAA", "From System"}),
       LayoutRow("RunNumberBox", Kind::ComboBox, "TabSheet3")
           .At(20, 200, 60, 21)
           .Items({"1", "2", "3", "4", "5"}),
       LayoutRow("TabSheet4", Kind::Page, "PageControl").At(0, 0, 403, 252),
+      LayoutRow("Label19", Kind::Label, "TabSheet4")
+          .At(16, 8, 240, 14)
+          .Caption("Benchmark notes (50 chars at most!)"),
+      LayoutRow("NoteEdit", Kind::Edit, "TabSheet4").At(16, 24, 370, 21),
       LayoutRow("Label3", Kind::Label, "TabSheet4").At(16, 60, 120, 14).Caption("Heapsize "),
       LayoutRow("HeapsizeBox", Kind::ComboBox, "TabSheet4")
           .At(140, 56, 120, 21)
@@ -59,6 +76,16 @@ ui::Layout MainFormLayout() {
       LayoutRow("RefreshBox", Kind::ComboBox, "TabSheet4")
           .At(140, 82, 120, 21)
           .Items({"60 Hz", "70 Hz", "75 Hz", "85 Hz"}),
+      LayoutRow("Label4", Kind::Label, "TabSheet4")
+          .At(16, 112, 120, 14)
+          .Caption("High Dynamic Range"),
+      LayoutRow("HDRBox", Kind::ComboBox, "TabSheet4")
+          .At(140, 108, 120, 21)
+          .Items({"None", "Bloom (if available)", "Full (if available)"}),
+      LayoutRow("Label8", Kind::Label, "TabSheet4").At(16, 138, 120, 14).Caption("Motion Blur"),
+      LayoutRow("MBlurBox", Kind::ComboBox, "TabSheet4")
+          .At(140, 134, 120, 21)
+          .Items({"Enabled", "Disabled"}),
       LayoutRow("Label9", Kind::Label, "TabSheet4").At(16, 164, 120, 14).Caption("DirectX Level"),
       LayoutRow("DXLevelBox", Kind::ComboBox, "TabSheet4")
           .At(140, 160, 120, 21)
@@ -68,6 +95,9 @@ ui::Layout MainFormLayout() {
           .Caption("Enable fast z-setting")
           .Hint("Enables or disables a depth fill pass that may improve performance in "
                 "graphics-bound situations."),
+      LayoutRow("ColorCorrBox", Kind::CheckBox, "TabSheet4")
+          .At(16, 212, 200, 17)
+          .Caption("Enable color correction"),
 
       // The progress panel covers the page area while a benchmark runs.
       LayoutRow("Panel2", Kind::Panel).At(152, 212, 401, 253),
@@ -91,6 +121,7 @@ void ApplyMainFormDesign(ui::Form& form, const ui::ControlSet& controls) {
   controls.Get<ui::PictureButton>("SpeedButton1").SetFlat(true);
 
   controls.Get<ui::Panel>("BenchPanel").SetBackgroundColor(ui::kBlack);
+  controls.Get<ui::Edit>("NoteEdit").SetMaxLength(50);
   controls.Get<ui::PageControl>("PageControl").SetVisible(false);
 
   auto& progress = controls.Get<ui::Panel>("Panel2");
