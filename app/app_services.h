@@ -2,12 +2,15 @@
 
 #include "platform/dialogs.h"
 #include "platform/display.h"
+#include "platform/document_opener.h"
 #include "platform/file_system.h"
+#include "platform/host_facts.h"
 #include "platform/locale_clock.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/ui_thread.h"
 #include "platform/window_placement.h"
+#include "sysinfo/adapter_facts.h"
 
 namespace tamsendor::app {
 
@@ -23,6 +26,9 @@ struct AppServices {
   platform::WindowPlacement& placement;
   platform::LocaleClock& clock;
   platform::DisplayModes& display;
+  platform::DocumentOpener& opener;
+  const platform::HostFacts& host;
+  sysinfo::AdapterProbes& probes;
 };
 
 }  // namespace tamsendor::app

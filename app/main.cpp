@@ -7,10 +7,12 @@
 #include "platform/win32/controls/form_window.h"
 #include "platform/win32/win32_display.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_host_facts.h"
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_ui_thread.h"
+#include "sysinfo/unprobed_adapters.h"
 #include "ui/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -27,14 +29,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::Win32WindowPlacement placement;
   win32::Win32LocaleClock clock;
   win32::Win32DisplayModes display;
+  win32::Win32DocumentOpener opener;
+  const win32::Win32HostFacts host(registry);
+  sysinfo::UnprobedAdapters probes;
 
   ui::Application application("Korvalin Tamsendor");
   app::TForm1 form1(application, {uiThread, registry, files, launcher, processes, dialogs,
-                                  placement, clock, display});
+                                  placement, clock, display, opener, host, probes});
   const app::MainArtwork artwork;
   win32::FormWindow window(form1.Form(), form1.Controls(), artwork, win32::FormWindow::Role::Main);
   placement.Attach(window.Handle());
   dialogs.SetOwner(window.Handle());
+  opener.SetOwner(window.Handle());
   win32::ApplicationPeer applicationPeer(window.Handle());
   application.AttachPeer(&applicationPeer);
   form1.Form().Show();

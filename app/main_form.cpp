@@ -27,8 +27,12 @@ TForm1::TForm1(ui::Application& application, const AppServices& services)
       lifecycle_(application, form_, cleanUp_),
       runners_(services.launcher),
       launcher_(LaunchControls(), state_, folders_, runners_.cp),
-      collection_({controls_.Get<ui::Panel>("Panel2"), controls_.Get<ui::Control>("BenchButton")},
-                  state_, services.placement),
+      collection_(CollectionControls(),
+                  {services.placement, services.files, services.dialogs, services.opener,
+                   services.clock, services.host, services.probes},
+                  state_, folders_,
+                  {// The game's files are not changed yet, so there is nothing to put back.
+                   [] {}, [] {}}),
       sequencer_(state_, launcher_, controls_.Get<ui::Label>("RunsLabel"), services.processes,
                  services.timers, [this] { collection_.CollectResults(); }),
       start_(StartControls(),
@@ -43,11 +47,13 @@ TForm1::TForm1(ui::Application& application, const AppServices& services)
               },
               [this] {
                 // Until the demo choice and the game's files are handled here, the first
-                // shipped demo is named.
+                // shipped demo is named, with the fixed detail level.
                 state_.DemoName = "qordemo1";
+                state_.DemoCaption = "Korvalin demo 1";
+                state_.DetailLevelName = "Maximum";
                 return true;
               },
-              [] {}}),
+              [this] { collection_.WriteReportHeader(); }}),
       store_(services.registry, StoredChoices()) {
   ApplyMainFormDesign(form_, controls_);
   Connect();
@@ -79,6 +85,16 @@ bench::StartControls TForm1::StartControls() {
           controls_.Get<ui::ComboBox>("RefreshBox"),
           controls_.Get<ui::ComboBox>("HeapsizeBox"),
           controls_.Get<ui::ComboBox>("DXLevelBox")};
+}
+
+report::CollectionControls TForm1::CollectionControls() {
+  return {controls_.Get<ui::Panel>("Panel2"),      controls_.Get<ui::Control>("BenchButton"),
+          controls_.Get<ui::Label>("StatusInfo"),  controls_.Get<ui::Edit>("NoteEdit"),
+          controls_.Get<ui::Edit>("CusWidth"),     controls_.Get<ui::Edit>("CusHeight"),
+          controls_.Get<ui::ComboBox>("HDRBox"),   controls_.Get<ui::ComboBox>("HeapsizeBox"),
+          controls_.Get<ui::ComboBox>("MBlurBox"), controls_.Get<ui::ComboBox>("DXLevelBox"),
+          controls_.Get<ui::ComboBox>("AABox"),    controls_.Get<ui::ComboBox>("AFBox"),
+          controls_.Get<ui::CheckBox>("FastZBox"), controls_.Get<ui::CheckBox>("ColorCorrBox")};
 }
 
 StoredChoiceControls TForm1::StoredChoices() {

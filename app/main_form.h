@@ -31,12 +31,14 @@ class TForm1 {
   CloseCleanUp& CleanUp() { return cleanUp_; }
   const bench::RunState& State() const { return state_; }
   const bench::Folders& Folders() const { return folders_; }
+  const report::ResultCollection& Collection() const { return collection_; }
 
  private:
   void FormCreate();
   void Connect();
   bench::LaunchControls LaunchControls();
   bench::StartControls StartControls();
+  report::CollectionControls CollectionControls();
   StoredChoiceControls StoredChoices();
 
   AppServices services_;

@@ -17,6 +17,7 @@ struct ResolutionEntry {
   int Height;
   std::string_view ProgressCaption;  // `Label21` while the row runs
   std::string_view ErrorText;        // `StatusInfo` when the launch cannot start
+  std::string_view ReportRemark;     // follows the size in the report's heading
 };
 
 inline constexpr int kResolutionRows = 9;
@@ -25,23 +26,26 @@ inline constexpr int kResolutionRows = 9;
 // both for years, so both stay.
 inline constexpr std::array<ResolutionEntry, kResolutionRows> kResolutionTable{{
     {0, "640 \xC3\x97 480", "640 x 480", "640", "640", 640, 480, "Resolution: 640 \xC3\x97 480...",
-     "Program error, benchmark aborted!"},
+     "Program error, benchmark aborted!", ""},
     {1, "800 \xC3\x97 600", "800 x 600", "800", "800", 800, 600, "Resolution: 800 \xC3\x97 600...",
-     "Program error, benchmark aborted!"},
+     "Program error, benchmark aborted!", ""},
     {2, "1024 \xC3\x97 768", "1024 x 768", "1024", "1024", 1024, 768,
-     "Resolution: 1024 \xC3\x97 768...", "Program error, benchmark aborted!"},
+     "Resolution: 1024 \xC3\x97 768...", "Program error, benchmark aborted!", ""},
     {3, "1280 \xC3\x97 1024", "1280 x 1024", "1280", "1280", 1280, 1024,
-     "Resolution: 1280 \xC3\x97 1024...", "Program error."},
+     "Resolution: 1280 \xC3\x97 1024...", "Program error.", ""},
     {4, "1600 \xC3\x97 1200", "1600 x 1200", "1600", "1600", 1600, 1200,
-     "Resolution: 1600 \xC3\x97 1200...", "Program error, benchmark aborted!"},
+     "Resolution: 1600 \xC3\x97 1200...", "Program error, benchmark aborted!", ""},
     {5, "2048 \xC3\x97 1536", "2048 x 1536", "2048", "2048", 2048, 1536,
-     "Resolution: 2048 \xC3\x97 1536...", "Program error, benchmark aborted!"},
+     "Resolution: 2048 \xC3\x97 1536...", "Program error, benchmark aborted!", ""},
     {6, "1280 \xC3\x97 768", "1280 x 768", "hdw1", "hdtv1", 1280, 768,
-     "Resolution: 1280 \xC3\x97 768 (HD WideScreen)...", "Program error, benchmark aborted!"},
+     "Resolution: 1280 \xC3\x97 768 (HD WideScreen)...", "Program error, benchmark aborted!",
+     " (HD WideScreen)"},
     {7, "1920 \xC3\x97 1080", "1920 x 1080", "hdw2", "hdtv2", 1920, 1080,
-     "Resolution: 1920 \xC3\x97 1080 (HD WideScreen)...", "Program error, benchmark aborted!"},
+     "Resolution: 1920 \xC3\x97 1080 (HD WideScreen)...", "Program error, benchmark aborted!",
+     " (HD WideScreen)"},
     {8, "1920 \xC3\x97 1200", "1920 x 1200", "hdw3", "hdtv3", 1920, 1200,
-     "Resolution: 1920 \xC3\x97 1200 (HD WideScreen)...", "Program error, benchmark aborted!"},
+     "Resolution: 1920 \xC3\x97 1200 (HD WideScreen)...", "Program error, benchmark aborted!",
+     " (HD WideScreen)"},
 }};
 
 // The user's own size, chosen with `cusresbox`; its width and height come from `CusWidth` and

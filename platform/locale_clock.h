@@ -4,12 +4,14 @@
 
 namespace tamsendor::platform {
 
-// The local date and time as the user's locale writes them.
+// The local date and time, and numbers, as the user's locale writes them.
 class LocaleClock {
  public:
   virtual ~LocaleClock() = default;
   // The short date, one blank, the long time ("2007.11.23. 21:05:07").
   virtual std::string NowShortDateLongTime() const = 0;
+  // The decimal separator ("." or "," in most locales).
+  virtual std::string DecimalSeparator() const = 0;
 };
 
 }  // namespace tamsendor::platform

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_shell.h"
 
+#include <shellapi.h>
+
 #include "platform/win32/text.h"
 
 namespace tamsendor::win32 {
@@ -41,6 +43,26 @@ std::string Win32LocaleClock::NowShortDateLongTime() const {
   GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, date, 128, nullptr);
   GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &now, nullptr, time, 128);
   return Narrow(date) + " " + Narrow(time);
+}
+
+std::string Win32LocaleClock::DecimalSeparator() const {
+  wchar_t separator[8] = {};
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) == 0)
+    return ".";
+  return Narrow(separator);
+}
+
+platform::FileResult Win32DocumentOpener::Open(const std::string& path) {
+  // Values up to 32 are errors; the shell has usually left the reason as the last error too.
+  SetLastError(ERROR_SUCCESS);
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(owner_, L"open", Widen(path).c_str(), L"", L"", SW_SHOW));
+  if (result > 32)
+    return platform::FileResult::Success();
+  DWORD error = GetLastError();
+  if (error == ERROR_SUCCESS)
+    error = result == SE_ERR_NOASSOC ? ERROR_NO_ASSOCIATION : static_cast<DWORD>(result);
+  return platform::FileResult::Failure(SystemErrorText(error));
 }
 
 }  // namespace tamsendor::win32

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/dialogs.h"
+#include "platform/document_opener.h"
 #include "platform/locale_clock.h"
 #include "platform/window_placement.h"
 
@@ -37,6 +38,18 @@ class Win32WindowPlacement : public platform::WindowPlacement {
 class Win32LocaleClock : public platform::LocaleClock {
  public:
   std::string NowShortDateLongTime() const override;
+  std::string DecimalSeparator() const override;
+};
+
+// The shell's "open" for a document, with a window (set once it exists) as the owner of any
+// message the shell shows.
+class Win32DocumentOpener : public platform::DocumentOpener {
+ public:
+  void SetOwner(HWND owner) { owner_ = owner; }
+  platform::FileResult Open(const std::string& path) override;
+
+ private:
+  HWND owner_ = nullptr;
 };
 
 }  // namespace tamsendor::win32

@@ -1,22 +1,26 @@
 #pragma once
 
+#include "app/main_form_layout.h"
 #include "bench/benchmark_start.h"
 #include "bench/resolution_launcher.h"
 #include "platform/ui_thread.h"
+#include "report/result_collection.h"
 #include "ui/busy_indicator.h"
-#include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/check_group.h"
 #include "ui/combo_box.h"
+#include "ui/control_set.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/panel.h"
+#include "ui/picture_button.h"
 
 namespace tamsendor::testing {
 
-// The main window's controls that a benchmark reads and writes, headless, with the items and
-// start states the window gives them.
+// The main window's controls that a benchmark reads and writes, headless, made from the window's
+// own layout and design. The engine options start at their first items, as a user who opened
+// the page would find them stored.
 struct BenchControls {
   explicit BenchControls(platform::Timers& timers);
 
@@ -32,38 +36,44 @@ struct BenchControls {
             RunsLabel,  AdvCircularProgress1, RunNumberBox, FastZBox, RefreshBox, HeapsizeBox,
             DXLevelBox};
   }
+  report::CollectionControls ForCollection() {
+    return {Panel2,      BenchButton, StatusInfo, NoteEdit, CusWidth, CusHeight, HDRBox,
+            HeapsizeBox, MBlurBox,    DXLevelBox, AABox,    AFBox,    FastZBox,  ColorCorrBox};
+  }
 
+  ui::ControlSet set;
   ui::Form MainWindow{"TForm1"};
-  ui::Label StatusInfo{"StatusInfo"};
-  ui::Button BenchButton{"BenchButton"};
-  ui::Panel Panel2{"Panel2"};
-  ui::Label Label20{"Label20"};
-  ui::Label Label21{"Label21"};
-  ui::Label RunsLabel{"RunsLabel"};
-  ui::BusyIndicator AdvCircularProgress1;
-  ui::ComboBox RunNumberBox{"RunNumberBox"};
-  ui::CheckBox FastZBox{"FastZBox"};
-  ui::ComboBox RefreshBox{"RefreshBox"};
-  ui::ComboBox HeapsizeBox{"HeapsizeBox"};
-  ui::ComboBox DXLevelBox{"DXLevelBox"};
-  ui::CheckGroup res{"res"};
-  ui::CheckBox cusresbox{"cusresbox"};
-  ui::Edit CusWidth{"CusWidth"};
-  ui::Edit CusHeight{"CusHeight"};
+  template <typename T>
+  T& Get(const char* name) {
+    return set.Get<T>(name);
+  }
+  ui::Label& StatusInfo = Get<ui::Label>("StatusInfo");
+  ui::PictureButton& BenchButton = Get<ui::PictureButton>("BenchButton");
+  ui::Panel& Panel2 = Get<ui::Panel>("Panel2");
+  ui::Label& Label20 = Get<ui::Label>("Label20");
+  ui::Label& Label21 = Get<ui::Label>("Label21");
+  ui::Label& RunsLabel = Get<ui::Label>("RunsLabel");
+  ui::BusyIndicator& AdvCircularProgress1 = Get<ui::BusyIndicator>("AdvCircularProgress1");
+  ui::ComboBox& RunNumberBox = Get<ui::ComboBox>("RunNumberBox");
+  ui::CheckBox& FastZBox = Get<ui::CheckBox>("FastZBox");
+  ui::CheckBox& ColorCorrBox = Get<ui::CheckBox>("ColorCorrBox");
+  ui::ComboBox& RefreshBox = Get<ui::ComboBox>("RefreshBox");
+  ui::ComboBox& HeapsizeBox = Get<ui::ComboBox>("HeapsizeBox");
+  ui::ComboBox& DXLevelBox = Get<ui::ComboBox>("DXLevelBox");
+  ui::ComboBox& HDRBox = Get<ui::ComboBox>("HDRBox");
+  ui::ComboBox& MBlurBox = Get<ui::ComboBox>("MBlurBox");
+  ui::ComboBox& AABox = Get<ui::ComboBox>("AABox");
+  ui::ComboBox& AFBox = Get<ui::ComboBox>("AFBox");
+  ui::CheckGroup& res = Get<ui::CheckGroup>("res");
+  ui::CheckBox& cusresbox = Get<ui::CheckBox>("cusresbox");
+  ui::Edit& CusWidth = Get<ui::Edit>("CusWidth");
+  ui::Edit& CusHeight = Get<ui::Edit>("CusHeight");
+  ui::Edit& NoteEdit = Get<ui::Edit>("NoteEdit");
 };
 
 inline BenchControls::BenchControls(platform::Timers& timers)
-    : AdvCircularProgress1("AdvCircularProgress1", timers) {
-  Panel2.SetVisible(false);
-  AdvCircularProgress1.SetVisible(false);
-  AdvCircularProgress1.SetEnabled(false);
-  res.SetItems({"640 \xC3\x97 480", "800 \xC3\x97 600", "1024 \xC3\x97 768", "1280 \xC3\x97 1024",
-                "1600 \xC3\x97 1200", "2048 \xC3\x97 1536", "1280 \xC3\x97 768",
-                "1920 \xC3\x97 1080", "1920 \xC3\x97 1200"});
-  RunNumberBox.SetItems({"1", "2", "3", "4", "5"});
-  RefreshBox.SetItems({"60 Hz", "70 Hz", "75 Hz", "85 Hz"});
-  HeapsizeBox.SetItems({"64 MB - default", "128 MB", "256 MB", "512 MB", "1024 MB"});
-  DXLevelBox.SetItems({"DirectX 9.0", "DirectX 9.0+"});
+    : set(app::MainFormLayout(), timers) {
+  app::ApplyMainFormDesign(MainWindow, set);
   RefreshBox.SetItemIndex(0);
   HeapsizeBox.SetItemIndex(0);
   DXLevelBox.SetItemIndex(0);

@@ -2,6 +2,7 @@
 
 #include "app/app_services.h"
 #include "tests/fakes/fake_file_system.h"
+#include "tests/fakes/fake_host_facts.h"
 #include "tests/fakes/fake_processes.h"
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/fake_shell.h"
@@ -18,7 +19,8 @@ struct FakeAppServices {
   }
 
   app::AppServices Get() {
-    return {ui, registry, files, launcher, processes, dialogs, placement, clock, display};
+    return {ui,        registry, files,   launcher, processes, dialogs,
+            placement, clock,    display, opener,   host,      probes};
   }
 
   VirtualUiThread ui;
@@ -30,6 +32,9 @@ struct FakeAppServices {
   FakeWindowPlacement placement;
   FakeLocaleClock clock;
   FakeDisplayModes display;
+  FakeDocumentOpener opener;
+  FakeHostFacts host;
+  FakeAdapterProbes probes;
 };
 
 }  // namespace tamsendor::fakes

@@ -6,6 +6,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/display.h"
+#include "platform/document_opener.h"
 #include "platform/locale_clock.h"
 #include "platform/window_placement.h"
 
@@ -43,7 +44,22 @@ class FakeWindowPlacement : public platform::WindowPlacement {
 class FakeLocaleClock : public platform::LocaleClock {
  public:
   std::string now = "2007.11.23. 21:05:07";
+  std::string decimalSeparator = ".";
   std::string NowShortDateLongTime() const override { return now; }
+  std::string DecimalSeparator() const override { return decimalSeparator; }
+};
+
+// Records the documents opened; fails with `failure` when it is set.
+class FakeDocumentOpener : public platform::DocumentOpener {
+ public:
+  std::vector<std::string> opened;
+  std::string failure;
+  platform::FileResult Open(const std::string& path) override {
+    if (!failure.empty())
+      return platform::FileResult::Failure(failure);
+    opened.push_back(path);
+    return platform::FileResult::Success();
+  }
 };
 
 class FakeDisplayModes : public platform::DisplayModes {

@@ -19,7 +19,16 @@ BenchHarness::BenchHarness()
                state.DemoName = "qordemo1";
                return prepareSucceeds;
              },
-             [this] { ++headerWrites; }}) {
+             [this] { writeHeader(); }}) {
+  collect = [this] {
+    Record();
+    state.HeadingWritten = true;
+    if (state.FinishedCount == state.ChosenCount) {
+      Panel2.SetVisible(false);
+      BenchButton.SetEnabled(true);
+    }
+  };
+  writeHeader = [this] { ++headerWrites; };
   registry.CreateKey(kProductRoot, std::string(kProductKey));
   folders.SteamFolder = "c:/steam/";
   folders.GameModFolder = "C:\\steam\\steamapps\\common\\half-life 2 episode two\\ep2\\";
@@ -37,7 +46,9 @@ void BenchHarness::PlayLaunch(std::size_t index, const platform::ProcessStart& l
   runsLabelAtLaunch.push_back(RunsLabel.Caption());
   const std::uint32_t id = nextProcessId_++;
   ui.After(1000, [this, id] { processes.entries.push_back({id, "hl2.exe"}); });
-  ui.After(1000 + gameMs, [this, id] {
+  ui.After(1000 + gameMs, [this, id, run = gameRuns_++] {
+    if (onGameExit)
+      onGameExit(run);
     std::erase_if(processes.entries, [id](const auto& e) { return e.id == id; });
   });
   ui.After(2000, [this, index] { launcher.EndProcess(index, 0); });
@@ -66,14 +77,9 @@ std::vector<std::string> BenchHarness::LaunchedSizes() const {
   return sizes;
 }
 
-void BenchHarness::Collect() {
+void BenchHarness::Record() {
   collected.push_back(
       {state.CurrentTag, state.RunsDone, state.FinishedCount, state.HeadingWritten, ui.NowMs()});
-  state.HeadingWritten = true;
-  if (state.FinishedCount == state.ChosenCount) {
-    Panel2.SetVisible(false);
-    BenchButton.SetEnabled(true);
-  }
 }
 
 }  // namespace tamsendor::bench::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,8 @@ class BenchHarness {
 
   // The "-width W -height H" part of each launch, in order.
   std::vector<std::string> LaunchedSizes() const;
+  // Notes what the collection sees at this call.
+  void Record();
 
   fakes::VirtualUiThread ui;
   fakes::FakeProcessLauncher launcher{ui};
@@ -54,7 +57,7 @@ class BenchHarness {
   fakes::FakeLocaleClock clock;
 
   tamsendor::testing::BenchControls controls{ui};
-  ui::Button& BenchButton = controls.BenchButton;
+  ui::PictureButton& BenchButton = controls.BenchButton;
   ui::Panel& Panel2 = controls.Panel2;
   ui::Label& StatusInfo = controls.StatusInfo;
   ui::Label& Label20 = controls.Label20;
@@ -72,16 +75,23 @@ class BenchHarness {
   bool prepareSucceeds = true;
   int headerWrites = 0;
 
+  // What happens at the run's end and at the report's start; by default the collection only
+  // records its call and ends the benchmark after the last run, and the header is counted.
+  std::function<void()> collect;
+  std::function<void()> writeHeader;
+  // Called as the game of the n-th run (from 0) ends: what it leaves behind.
+  std::function<void(std::size_t run)> onGameExit;
+
   ProcessRunners runners{launcher};
   TJvCreateProcess& cp = runners.cp;
   ResolutionLauncher resolutions{controls.ForLaunch(), state, folders, cp};
-  RunSequencer sequencer{state, resolutions, RunsLabel, processes, ui, [this] { Collect(); }};
+  RunSequencer sequencer{state, resolutions, RunsLabel, processes, ui, [this] { collect(); }};
   BenchmarkStart start;
 
  private:
-  void Collect();
   void PlayLaunch(std::size_t index, const platform::ProcessStart& launch);
   std::uint32_t nextProcessId_ = 1000;
+  std::size_t gameRuns_ = 0;
 };
 
 }  // namespace tamsendor::bench::testing

@@ -1,5 +1,5 @@
 // A whole benchmark with the real platform layer and the stand-in Steam client and game: the
-// program's own start, launcher and sequencer, with the waits shortened tenfold.
+// program's own start, launcher, sequencer and report, with the waits shortened tenfold.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,9 +12,14 @@
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_host_facts.h"
 #include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_ui_thread.h"
+#include "report/result_collection.h"
+#include "report/score_number.h"
 #include "tests/common/bench_controls.h"
+#include "tests/fakes/fake_host_facts.h"
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/win32/message_pump.h"
@@ -41,6 +46,9 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
     std::replace(steam.begin(), steam.end(), '\\', '/');  // as Steam writes its own path
     folders.SteamFolder = steam + "/";
     folders.GameModFolder = modFolder + "\\";
+    folders.ResultsFolder = temp / "My results\\";
+    state.DemoCaption = "Korvalin demo 1";
+    state.DetailLevelName = "Maximum";
     runners.cp.OnTerminate = [this](TJvCreateProcess& sender, std::uint32_t code) {
       sequencer.cpTerminate(sender, code);
     };
@@ -50,7 +58,7 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
     const std::string results = folders.GameModFolder + "sourcebench.csv";
     collected.push_back({state.CurrentTag, state.RunsDone, state.FinishedCount,
                          files.ReadBytes(results).value_or("")});
-    files.RemoveFile(results);
+    collection.CollectResults();
     if (state.FinishedCount == state.ChosenCount)
       finished = true;
   }
@@ -64,6 +72,10 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
   fakes::FakeDialogs dialogs;
   fakes::FakeWindowPlacement placement;
   fakes::FakeLocaleClock clock;
+  fakes::FakeDocumentOpener opener;  // no browser in a test run
+  win32::Win32Registry systemRegistry;
+  win32::Win32HostFacts host{systemRegistry};
+  fakes::FakeAdapterProbes probes;
   tamsendor::testing::BenchControls controls{ui};
   RunState state;
   Folders folders;
@@ -71,6 +83,11 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
   ResolutionLauncher resolutions{controls.ForLaunch(), state, folders, runners.cp};
   std::vector<Collected> collected;
   bool finished = false;
+  report::ResultCollection collection{controls.ForCollection(),
+                                      {placement, files, dialogs, opener, clock, host, probes},
+                                      state,
+                                      folders,
+                                      {[] {}, [] {}}};
   RunSequencer sequencer{state,     resolutions, controls.RunsLabel,
                          processes, timers,      [this] { Collect(); }};
   BenchmarkStart start{controls.ForStart(),
@@ -87,7 +104,7 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
                           state.DemoName = "qordemo1";
                           return true;
                         },
-                        [] {}}};
+                        [this] { collection.WriteReportHeader(); }}};
 };
 
 TEST_F(BenchmarkUnderWineTest, TwoResolutionsTwoRunsEach) {
@@ -124,6 +141,36 @@ TEST_F(BenchmarkUnderWineTest, TwoResolutionsTwoRunsEach) {
   }
   EXPECT_EQ(controls.RunsLabel.Caption(), "Runs: 2/2");
   EXPECT_FALSE(runners.cp.IsWaiting());
+
+  // The saved report holds the scores the game wrote, rounded, and their averages.
+  EXPECT_EQ(controls.StatusInfo.Caption(), "The benchmarking is successful.");
+  ASSERT_EQ(opener.opened, std::vector<std::string>{state.ReportPath});
+  const std::string report = ReadText(state.ReportPath).value_or("");
+  std::vector<int> scores;
+  for (const Collected& run : collected) {
+    const auto row = Lines(run.result).at(3);  // title, empty line, header, the run
+    const auto fps = row.substr(row.find(",UNKNOWN,") + 9, 5);
+    scores.push_back(report::ConvertScore(fps, ".").value());
+  }
+  for (std::size_t i = 0; i < 4; ++i) {
+    const std::string line = "<b>Score = " + std::to_string(scores[i]) + " FPS</b><br>\r\n";
+    EXPECT_NE(report.find(line), std::string::npos) << line << report;
+  }
+  for (std::size_t r = 0; r < 2; ++r) {
+    const std::string average =
+        "<b>Average score = " + std::to_string((scores[2 * r] + scores[2 * r + 1]) / 2) +
+        " FPS</b></span><br>\r\n<br><HR>\r\n";
+    EXPECT_NE(report.find(average), std::string::npos) << average << report;
+  }
+  EXPECT_NE(report.find("Resolution: 640\xD7"
+                        "480</FONT>"),
+            std::string::npos);
+  EXPECT_NE(report.find("Resolution: 1024\xD7"
+                        "768</FONT>"),
+            std::string::npos);
+  // The result files went with every run.
+  EXPECT_FALSE(Exists(Mod("sourcebench.csv")));
+  EXPECT_FALSE(Exists(Mod("sourcebench.txt")));
 }
 
 }  // namespace

@@ -1,0 +1,111 @@
+#include "report/score_number.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace tamsendor::report {
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back()))
+    text.remove_suffix(1);
+  return text;
+}
+
+std::size_t CountDigits(std::string_view text, std::size_t at) {
+  std::size_t n = 0;
+  while (at + n < text.size() && IsDigit(text[at + n]))
+    ++n;
+  return n;
+}
+
+}  // namespace
+
+std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view decimalSeparator) {
+  text = TrimBlanks(text);
+  if (decimalSeparator.empty())
+    decimalSeparator = ".";
+
+  // Checked here and rewritten with a point, so that the conversion below never depends on the
+  // C library's own locale.
+  std::string plain;
+  std::size_t at = 0;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+    if (text[at] == '-')
+      plain += '-';
+    ++at;
+  }
+  const std::size_t whole = CountDigits(text, at);
+  plain.append(text.substr(at, whole));
+  at += whole;
+  std::size_t fraction = 0;
+  if (text.substr(at, decimalSeparator.size()) == decimalSeparator) {
+    at += decimalSeparator.size();
+    fraction = CountDigits(text, at);
+    plain += '.';
+    plain.append(text.substr(at, fraction));
+    at += fraction;
+  }
+  if (whole == 0 && fraction == 0)
+    return std::nullopt;
+  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+    plain += 'e';
+    ++at;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+      plain += text[at++];
+    const std::size_t exponent = CountDigits(text, at);
+    if (exponent == 0)
+      return std::nullopt;
+    plain.append(text.substr(at, exponent));
+    at += exponent;
+  }
+  if (at != text.size())
+    return std::nullopt;
+
+  double value = 0;
+  const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+  if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+std::optional<int> RoundHalfEven(double value) {
+  if (!std::isfinite(value))
+    return std::nullopt;
+  double rounded = std::floor(value);
+  const double rest = value - rounded;
+  if (rest > 0.5 || (rest == 0.5 && std::fmod(rounded, 2.0) != 0.0))
+    rounded += 1.0;
+  if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
+    return std::nullopt;
+  return static_cast<int>(rounded);
+}
+
+std::optional<int> ConvertScore(std::string_view figure, std::string_view decimalSeparator) {
+  if (auto value = ParseLocaleNumber(figure, decimalSeparator))
+    return RoundHalfEven(*value);
+  // The engine always writes a point; on a system whose separator is something else, read the
+  // first point as that separator.
+  std::string alternate(figure);
+  const std::size_t point = alternate.find('.');
+  if (point == std::string::npos)
+    return std::nullopt;
+  alternate.replace(point, 1, decimalSeparator.empty() ? "." : decimalSeparator);
+  if (auto value = ParseLocaleNumber(alternate, decimalSeparator))
+    return RoundHalfEven(*value);
+  return std::nullopt;
+}
+
+}  // namespace tamsendor::report

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tamsendor::report {
+
+// A decimal number as the user's locale writes it: optional blanks, an optional sign, digits with
+// at most one `decimalSeparator` (digits on at least one side), an optional exponent, optional
+// blanks. No thousands separators. nullopt for anything else, infinities and NaN included.
+std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view decimalSeparator);
+
+// Rounds to the nearest whole number, ties to the even neighbour (45.5 gives 46, 46.5 gives 46).
+// nullopt when the result does not fit a 32-bit signed integer.
+std::optional<int> RoundHalfEven(double value);
+
+// A run's frames-per-second text as a whole-number score: read with the locale's separator, and
+// when that fails with the first point taken as the separator, so that the engine's "61.5" is
+// still read on a system whose separator is a comma. nullopt when neither reading accepts it.
+std::optional<int> ConvertScore(std::string_view figure, std::string_view decimalSeparator);
+
+}  // namespace tamsendor::report

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/host_facts.h"
+#include "sysinfo/adapter_facts.h"
+
+namespace tamsendor::fakes {
+
+// A machine described by the test; the defaults are an ordinary 2007 machine.
+class FakeHostFacts : public platform::HostFacts {
+ public:
+  std::string osProductName = "Microsoft Windows XP";
+  std::uint64_t totalPhysicalMemory = 2147483648;
+  std::string cpuName = "Intel(R) Core(TM)2 CPU          6600  @ 2.40GHz";
+  int cpuSpeedMhz = 2400;
+
+  std::string OsProductName() const override { return osProductName; }
+  std::uint64_t TotalPhysicalMemory() const override { return totalPhysicalMemory; }
+  std::string CpuName() const override { return cpuName; }
+  int CpuSpeedMhz() const override { return cpuSpeedMhz; }
+};
+
+// Adapter probes that answer what the test sets.
+class FakeAdapterProbes : public sysinfo::AdapterProbes {
+ public:
+  sysinfo::AtiAdapterInfo ati;
+  sysinfo::DisplayClassInfo displayClass;
+  sysinfo::AtiAdapterInfo ProbeAtiAdapter() override { return ati; }
+  sysinfo::DisplayClassInfo ProbeDisplayClassKey() override { return displayClass; }
+};
+
+}  // namespace tamsendor::fakes

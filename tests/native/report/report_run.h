@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "report/result_collection.h"
+#include "tests/fakes/fake_host_facts.h"
+#include "tests/native/bench/bench_harness.h"
+#include "tools/standins/standin_result_file.h"
+
+namespace tamsendor::report::testing {
+
+inline constexpr char kResults[] = "D:\\Benchmarks\\";
+inline constexpr char kReport[] = "D:\\Benchmarks\\result_2007_11_23__21_05_07.htm";
+
+// A whole benchmark as the main window runs it, on fakes: the simulated game leaves the result
+// files that `figures` give, run by run ("" for a run that leaves none, anything else starting
+// with "!" for the file's whole text).
+struct ReportRun {
+  ReportRun() {
+    h.files.AddDirectory(kResults);
+    h.folders.ResultsFolder = kResults;
+    h.state.DxCardName = "ATI Radeon X1950 Pro";
+    h.state.DemoCaption = "Korvalin demo 1";
+    h.state.DetailLevelName = "Maximum";
+    h.writeHeader = [this] { collection.WriteReportHeader(); };
+    h.collect = [this] {
+      h.Record();
+      collection.CollectResults();
+    };
+    h.onGameExit = [this](std::size_t run) {
+      if (run >= figures.size() || figures[run].empty())
+        return;
+      const std::string& figure = figures[run];
+      std::string text;
+      if (figure[0] == '!') {
+        text = figure.substr(1);
+      } else {
+        text = standin::ResultFileHeader() + "qordemo1.dem,UNKNOWN," + figure +
+               ",  2.0, 24.7,1024,768,3000,90,D3DFMT_X8R8G8B8,Tamsendor stand-in,\r\n";
+      }
+      h.files.AddFile(h.folders.GameModFolder + "sourcebench.csv", text);
+    };
+  }
+
+  void Run(const std::vector<int>& rows, int runCount, std::vector<std::string> runFigures,
+           const std::string& customWidth = "", const std::string& customHeight = "") {
+    figures = std::move(runFigures);
+    h.Choose(rows, runCount, customWidth, customHeight);
+    h.RunToEnd();
+  }
+
+  std::string Saved() const { return h.files.ReadBytes(kReport).value_or("<no report>"); }
+
+  bench::testing::BenchHarness h;
+  fakes::FakeHostFacts host;
+  fakes::FakeAdapterProbes probes;
+  fakes::FakeDocumentOpener opener;
+  std::vector<std::string> steps;
+  std::vector<std::string> figures;
+  ResultCollection collection{
+      h.controls.ForCollection(),
+      {h.placement, h.files, h.dialogs, opener, h.clock, host, probes},
+      h.state,
+      h.folders,
+      {[this] { steps.push_back("restore autoexec"); }, [this] { steps.push_back("clean up"); }}};
+};
+
+}  // namespace tamsendor::report::testing

@@ -1,0 +1,40 @@
+#include "platform/win32/win32_host_facts.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
+#include "tests/win32/temp_folder.h"
+
+namespace tamsendor::win32 {
+namespace {
+
+TEST(Win32HostFactsTest, TheMachineIsDescribed) {
+  const Win32Registry registry;
+  const Win32HostFacts host(registry);
+  EXPECT_FALSE(host.OsProductName().empty());
+  // Every machine this runs on has more than 256 MB; a 32-bit count would stop at 4 GB.
+  EXPECT_GT(host.TotalPhysicalMemory(), 256u << 20);
+  const std::string cpu = host.CpuName();
+  EXPECT_FALSE(cpu.empty());
+  EXPECT_LE(cpu.size(), 48u);
+  EXPECT_EQ(cpu.find('\0'), std::string::npos);
+  EXPECT_GT(host.CpuSpeedMhz(), 0);
+}
+
+TEST(Win32LocaleTest, TheDecimalSeparatorIsOneCharacter) {
+  const std::string separator = Win32LocaleClock().DecimalSeparator();
+  ASSERT_EQ(separator.size(), 1u) << separator;
+  EXPECT_TRUE(separator == "." || separator == ",") << separator;
+}
+
+TEST(Win32DocumentOpenerTest, AMissingDocumentFailsWithTheSystemsReason) {
+  const testing::TempFolder temp("tamsendor-opener");
+  Win32DocumentOpener opener;
+  const platform::FileResult opened = opener.Open(temp / "no such report.htm");
+  EXPECT_FALSE(opened);
+  EXPECT_FALSE(opened.reason.empty());
+}
+
+}  // namespace
+}  // namespace tamsendor::win32
