@@ -24,6 +24,11 @@ struct RunState {
   std::string RefreshFragment;
   std::string HeapFragment;
   std::string DxLevelFragment;
+  // The filter settings as console lines for the generated autoexec.cfg; each one line or empty.
+  std::string AnisoLine;
+  std::string TrilinearLine;
+  std::string AaQualityLine;
+  std::string AntialiasLine;
   bool GameRunning = false;       // last answer of the game check
   bool SteamRunning = false;      // last answer of IsSteamRunning
   bool AutoexecRestored = false;  // the user's autoexec.cfg is back after the last benchmark

@@ -47,6 +47,12 @@ bool FakeFileSystem::DirectoryExists(const std::string& path) const {
 }
 
 FileResult FakeFileSystem::MakeDirectories(const std::string& path) {
+  if (beforeChange)
+    beforeChange();
+  return MakeDirectoriesNow(path);
+}
+
+FileResult FakeFileSystem::MakeDirectoriesNow(const std::string& path) {
   const std::string key = PathKey(path);
   if (directories_.count(key))
     return FileResult::Success();
@@ -54,7 +60,7 @@ FileResult FakeFileSystem::MakeDirectories(const std::string& path) {
     return FileResult::Failure("Cannot create a file when that file already exists.");
   const std::string parent = ParentFolder(key);
   if (!parent.empty() && parent != key) {
-    if (FileResult made = MakeDirectories(parent); !made)
+    if (FileResult made = MakeDirectoriesNow(parent); !made)
       return made;
     if (IsReadOnly(parent))
       return FileResult::Failure(kAccessDenied);
@@ -72,7 +78,7 @@ FileResult FakeFileSystem::CanPlace(const std::string& path) {
   const std::string parent = ParentFolder(key);
   if (parent.empty())
     return FileResult::Success();
-  if (FileResult made = MakeDirectories(parent); !made)
+  if (FileResult made = MakeDirectoriesNow(parent); !made)
     return made;
   if (IsReadOnly(parent))
     return FileResult::Failure(kAccessDenied);
@@ -80,6 +86,8 @@ FileResult FakeFileSystem::CanPlace(const std::string& path) {
 }
 
 FileResult FakeFileSystem::RemoveFile(const std::string& path) {
+  if (beforeChange)
+    beforeChange();
   const std::string key = PathKey(path);
   if (!files_.count(key))
     return FileResult::Failure(kFileNotFound);
@@ -97,6 +105,12 @@ std::optional<std::string> FakeFileSystem::ReadBytes(const std::string& path) co
 }
 
 FileResult FakeFileSystem::WriteBytes(const std::string& path, const std::string& bytes) {
+  if (beforeChange)
+    beforeChange();
+  return WriteBytesNow(path, bytes);
+}
+
+FileResult FakeFileSystem::WriteBytesNow(const std::string& path, const std::string& bytes) {
   if (FileResult placeable = CanPlace(path); !placeable)
     return placeable;
   files_[PathKey(path)] = bytes;
@@ -108,10 +122,14 @@ FileResult FakeFileSystem::CopyReplacing(const std::string& from, const std::str
   if (source == files_.end())
     return FileResult::Failure(kFileNotFound);
   const std::string bytes = source->second;
-  return WriteBytes(to, bytes);
+  if (beforeChange)
+    beforeChange();
+  return WriteBytesNow(to, bytes);
 }
 
 FileResult FakeFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+  if (beforeChange)
+    beforeChange();
   const std::string fromKey = PathKey(from);
   const auto source = files_.find(fromKey);
   if (source == files_.end())

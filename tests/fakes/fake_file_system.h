@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -20,6 +21,9 @@ class FakeFileSystem : public platform::FileSystem {
   // read-only folder.
   void SetReadOnly(const std::string& path);
   std::size_t FileCount() const { return files_.size(); }
+  // Runs before every change a caller asks for (make, write, copy, move, remove): a test can
+  // count the steps or stop the program between any two of them.
+  std::function<void()> beforeChange;
 
   bool FileExists(const std::string& path) const override;
   bool DirectoryExists(const std::string& path) const override;
@@ -33,6 +37,8 @@ class FakeFileSystem : public platform::FileSystem {
  private:
   bool IsReadOnly(const std::string& key) const;
   platform::FileResult CanPlace(const std::string& path);
+  platform::FileResult MakeDirectoriesNow(const std::string& path);
+  platform::FileResult WriteBytesNow(const std::string& path, const std::string& bytes);
 
   std::map<std::string, std::string> files_;  // by path key
   std::set<std::string> directories_;         // by path key

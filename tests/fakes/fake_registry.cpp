@@ -59,18 +59,24 @@ std::optional<std::uint32_t> FakeRegistry::ReadDword(RegistryRoot root, const st
 
 bool FakeRegistry::WriteString(RegistryRoot root, const std::string& key, const std::string& name,
                                const std::string& value) {
+  if (beforeChange)
+    beforeChange();
   const auto k = keys_.find(Id(root, key));
   if (k == keys_.end() || refuseWrites_)
     return false;
+  writes.push_back(name);
   k->second[platform::FoldCase(name)] = value;
   return true;
 }
 
 bool FakeRegistry::WriteDword(RegistryRoot root, const std::string& key, const std::string& name,
                               std::uint32_t value) {
+  if (beforeChange)
+    beforeChange();
   const auto k = keys_.find(Id(root, key));
   if (k == keys_.end() || refuseWrites_)
     return false;
+  writes.push_back(name);
   k->second[platform::FoldCase(name)] = value;
   return true;
 }

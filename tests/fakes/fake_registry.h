@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <tuple>
 #include <variant>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -19,6 +21,10 @@ class FakeRegistry : public platform::Registry {
   void DeleteKey(platform::RegistryRoot root, const std::string& key);
   // Makes every later write fail (a key opened read-only, a policy), reads still work.
   void RefuseWrites(bool refuse) { refuseWrites_ = refuse; }
+  // The names of the values written, in order, under any key.
+  std::vector<std::string> writes;
+  // Runs before every write: a test can stop the program between any two of them.
+  std::function<void()> beforeChange;
 
   bool KeyExists(platform::RegistryRoot root, const std::string& key) const override;
   bool ValueExists(platform::RegistryRoot root, const std::string& key,

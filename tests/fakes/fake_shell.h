@@ -8,6 +8,8 @@
 #include "platform/display.h"
 #include "platform/document_opener.h"
 #include "platform/locale_clock.h"
+#include "platform/short_wait.h"
+#include "platform/user_identity.h"
 #include "platform/window_placement.h"
 
 namespace tamsendor::fakes {
@@ -66,6 +68,21 @@ class FakeDisplayModes : public platform::DisplayModes {
  public:
   std::vector<platform::DisplayMode> modes;
   std::vector<platform::DisplayMode> PrimaryModes() const override { return modes; }
+};
+
+// Waits no time; adds up what was asked.
+class FakeShortWait : public platform::ShortWait {
+ public:
+  std::uint32_t waitedMs = 0;
+  void Wait(std::uint32_t milliseconds) override { waitedMs += milliseconds; }
+};
+
+// An ordinary local account unless the test says otherwise.
+class FakeUserIdentity : public platform::UserIdentity {
+ public:
+  std::optional<platform::SidParts> sid =
+      platform::SidParts{{0, 0, 0, 0, 0, 5}, {21, 1004336348, 1177238915, 682003330, 1001}};
+  std::optional<platform::SidParts> TokenUser() const override { return sid; }
 };
 
 }  // namespace tamsendor::fakes

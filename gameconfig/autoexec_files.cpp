@@ -1,0 +1,97 @@
+#include "gameconfig/autoexec_files.h"
+
+#include "gameconfig/autoexec_text.h"
+
+namespace tamsendor::gameconfig {
+
+bool AutoexecFiles::IsOurs(const std::string& path) const {
+  if (composed_)
+    return true;
+  // After a crash nothing remembers the composition; the file tells by its opening lines.
+  const auto text = files_.ReadBytes(path);
+  return text && LooksComposed(*text);
+}
+
+void AutoexecFiles::Tell(const std::string& what, const std::string& path,
+                         const std::string& reason) {
+  std::string message = what + "\n\n" + path;
+  if (!reason.empty())
+    message += "\n" + reason;
+  dialogs_.ShowMessage(message);
+}
+
+bool AutoexecFiles::BackupAutoexec() {
+  const std::string cfg = CfgPath();
+  const std::string old = OldPath();
+  if (files_.FileExists(old)) {
+    // Left by a benchmark that did not finish: it holds the user's file and stays the backup.
+    if (!files_.FileExists(cfg))
+      return true;
+    if (!IsOurs(cfg)) {
+      Tell(
+          "The game's configuration folder holds both autoexec.cfg and autoexec_old.cfg, and "
+          "autoexec.cfg was not written by this program. To keep both safe, the benchmark does "
+          "not start. Please keep the one you need as autoexec.cfg and remove the other:",
+          folders_.GameCfgFolder, "");
+      return false;
+    }
+    if (const platform::FileResult removed = files_.RemoveFile(cfg); !removed) {
+      Tell(
+          "The benchmark cannot start: the generated autoexec.cfg left by an earlier benchmark "
+          "cannot be removed.",
+          cfg, removed.reason);
+      return false;
+    }
+    composed_ = false;
+    return true;
+  }
+  if (!files_.FileExists(cfg))
+    return true;
+  if (const platform::FileResult moved = files_.MoveReplacing(cfg, old); !moved) {
+    Tell("The benchmark cannot start: your autoexec.cfg cannot be set aside.", cfg, moved.reason);
+    return false;
+  }
+  return true;
+}
+
+bool AutoexecFiles::ComposeAutoexec() {
+  state_.DetailLevelName = "Maximum";
+  const AutoexecChoices choices{c_.HDRBox.ItemIndex(),  c_.ColorCorrBox.Checked(),
+                                state_.AnisoLine,       state_.TrilinearLine,
+                                state_.AaQualityLine,   state_.AntialiasLine,
+                                c_.MBlurBox.ItemIndex()};
+  const std::string cfg = CfgPath();
+  if (const platform::FileResult written = files_.WriteBytes(cfg, ComposeAutoexecText(choices));
+      !written) {
+    Tell("The benchmark cannot start: the game's autoexec.cfg cannot be written.", cfg,
+         written.reason);
+    RestoreAutoexec();
+    return false;
+  }
+  composed_ = true;
+  return true;
+}
+
+void AutoexecFiles::RestoreAutoexec() {
+  if (state_.AutoexecRestored)
+    return;
+  const std::string cfg = CfgPath();
+  const std::string old = OldPath();
+  if (files_.FileExists(old)) {
+    if (files_.FileExists(cfg))
+      files_.RemoveFile(cfg);
+    wait_.Wait(kSettleMs);
+    if (const platform::FileResult moved = files_.MoveReplacing(old, cfg); !moved) {
+      Tell(
+          "Your autoexec.cfg could not be put back. It is safe as autoexec_old.cfg; the program "
+          "puts it back at its next start of a benchmark or close.",
+          old, moved.reason);
+      return;
+    }
+  } else if (composed_ && files_.FileExists(cfg)) {
+    files_.RemoveFile(cfg);
+  }
+  composed_ = false;
+}
+
+}  // namespace tamsendor::gameconfig

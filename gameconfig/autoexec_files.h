@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+
+#include "bench/folders.h"
+#include "bench/run_state.h"
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+#include "platform/short_wait.h"
+#include "ui/check_box.h"
+#include "ui/combo_box.h"
+
+namespace tamsendor::gameconfig {
+
+struct AutoexecControls {
+  ui::ComboBox& HDRBox;
+  ui::ComboBox& MBlurBox;
+  ui::CheckBox& ColorCorrBox;
+};
+
+// The game's autoexec.cfg for the length of a benchmark: the user's own file is moved aside to
+// autoexec_old.cfg, a generated one takes its place, and the user's comes back afterwards. The
+// user's file is never overwritten or lost, whatever fails or whenever the program is stopped:
+// at every moment it is either autoexec.cfg or autoexec_old.cfg, byte for byte.
+class AutoexecFiles {
+ public:
+  static constexpr std::uint32_t kSettleMs = 250;
+
+  AutoexecFiles(const AutoexecControls& controls, platform::FileSystem& files,
+                platform::Dialogs& dialogs, platform::ShortWait& wait, bench::RunState& state,
+                const bench::Folders& folders)
+      : c_(controls),
+        files_(files),
+        dialogs_(dialogs),
+        wait_(wait),
+        state_(state),
+        folders_(folders) {}
+
+  // Sets the user's autoexec.cfg aside. An autoexec_old.cfg left by an interrupted benchmark is
+  // the user's file and stays the backup; a generated autoexec.cfg beside it is removed. false
+  // when it cannot be done safely: the user has been told, and the files are as they were.
+  bool BackupAutoexec();
+  // Writes the generated autoexec.cfg. false when it cannot be written: the user has been told
+  // and their file is back.
+  bool ComposeAutoexec();
+  // Puts the user's file back, or removes the generated one when the user had none. Does
+  // nothing once the benchmark's restore is done (`AutoexecRestored`), and removes a lone
+  // autoexec.cfg only when this program composed it and has not restored it since.
+  void RestoreAutoexec();
+
+  bool ComposedNotRestored() const { return composed_; }
+
+ private:
+  std::string CfgPath() const { return folders_.GameCfgFolder + "autoexec.cfg"; }
+  std::string OldPath() const { return folders_.GameCfgFolder + "autoexec_old.cfg"; }
+  bool IsOurs(const std::string& path) const;
+  void Tell(const std::string& what, const std::string& path, const std::string& reason);
+
+  AutoexecControls c_;
+  platform::FileSystem& files_;
+  platform::Dialogs& dialogs_;
+  platform::ShortWait& wait_;
+  bench::RunState& state_;
+  const bench::Folders& folders_;
+  bool composed_ = false;
+};
+
+}  // namespace tamsendor::gameconfig

@@ -1,0 +1,172 @@
+#include "gameconfig/demo_installer.h"
+
+#include "bench/product_key.h"
+#include "platform/path_text.h"
+
+namespace tamsendor::gameconfig {
+
+namespace {
+
+constexpr int kDemo1 = 0;
+constexpr int kDemo2 = 1;
+constexpr int kCustom = 2;
+constexpr char kShipped1[] = "qordemo1.dem";
+constexpr char kShipped2[] = "qordemo2.dem";
+
+// What the console takes in "+timedemoquit NAME" without quoting.
+bool ConsoleSafe(std::string_view name) {
+  for (char c : name) {
+    const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                    c == '_' || c == '-' || c == '.';
+    if (!ok)
+      return false;
+  }
+  return !name.empty();
+}
+
+}  // namespace
+
+std::string DemoInstaller::DemoNameOf(std::string_view fileName) {
+  constexpr std::string_view kExtension = ".dem";
+  if (fileName.size() <= kExtension.size() ||
+      !platform::EqualsIgnoringCase(fileName.substr(fileName.size() - kExtension.size()),
+                                    kExtension))
+    return {};
+  const std::string_view name = fileName.substr(0, fileName.size() - kExtension.size());
+  return ConsoleSafe(name) ? std::string(name) : std::string();
+}
+
+bool DemoInstaller::CheckDemoChoice() {
+  switch (c_.demo.ItemIndex()) {
+    case kDemo1:
+    case kDemo2: {
+      const std::string source =
+          folders_.ProgramFolder + (c_.demo.ItemIndex() == kDemo1 ? kShipped1 : kShipped2);
+      if (files_.FileExists(source))
+        return true;
+      dialogs_.ShowMessage(
+          "The demo file is missing from the program's folder. Please reinstall "
+          "the Korvalin Tamsendor.\n\n" +
+          source);
+      return false;
+    }
+    case kCustom: {
+      const std::string& path = c_.DemoEdit.Text();
+      if (path.empty()) {
+        dialogs_.ShowMessage("Please choose your demo file with the button beside its field.");
+        return false;
+      }
+      if (!files_.FileExists(path)) {
+        dialogs_.ShowMessage("Your demo file does not exist any more. Please choose it again.\n\n" +
+                             path);
+        return false;
+      }
+      if (DemoNameOf(platform::FileNamePart(path)).empty()) {
+        dialogs_.ShowMessage(
+            "The game cannot play this file: a demo file ends in .dem, and its name may hold only "
+            "letters, digits and the signs _ - . (no blanks). Please rename it and choose it "
+            "again.\n\n" +
+            path);
+        return false;
+      }
+      return true;
+    }
+    default:
+      dialogs_.ShowMessage("Please choose a demo for the benchmark.");
+      return false;
+  }
+}
+
+bool DemoInstaller::Copy(const std::string& from, const std::string& to) {
+  if (const platform::FileResult copied = files_.CopyReplacing(from, to); !copied) {
+    dialogs_.ShowMessage(
+        "The benchmark cannot start: the demo cannot be copied into the game's "
+        "folder.\n\n" +
+        to + "\n" + copied.reason);
+    return false;
+  }
+  return true;
+}
+
+bool DemoInstaller::PlaceShipped(const std::string& fileName) {
+  // Always a fresh copy: whatever lies there under our name is ours from an earlier benchmark.
+  return Copy(folders_.ProgramFolder + fileName, folders_.GameModFolder + fileName);
+}
+
+bool DemoInstaller::PlaceCustom() {
+  const std::string& chosen = c_.DemoEdit.Text();
+  const std::string fileName(platform::FileNamePart(chosen));
+  const std::string name = DemoNameOf(fileName);
+  state_.DemoCaption = "Custom demo - " + name;
+  state_.DemoName = name;
+
+  const std::string placed = folders_.GameModFolder + fileName;
+  // The chosen file may already be the one in the game's folder: it is used where it is.
+  if (platform::PathKey(chosen) == platform::PathKey(placed))
+    return true;
+  if (files_.FileExists(placed)) {
+    const auto existing = files_.ReadBytes(placed);
+    const auto wanted = files_.ReadBytes(chosen);
+    if (existing && wanted && *existing == *wanted)
+      return true;
+    // Another demo of the same name may be the user's own: replace it only when told to.
+    if (!dialogs_.ConfirmYesNo("The game's folder already holds a different " + fileName + ".\n\n" +
+                               placed + "\n\nReplace it with " + chosen + "?"))
+      return false;
+  }
+  return Copy(chosen, placed);
+}
+
+bool DemoInstaller::InstallDemo() {
+  const int choice = c_.demo.ItemIndex();
+  const std::string placed1 = folders_.GameModFolder + kShipped1;
+  const std::string placed2 = folders_.GameModFolder + kShipped2;
+  if (choice != kDemo1 && files_.FileExists(placed1))
+    files_.RemoveFile(placed1);
+  if (choice == kDemo1) {
+    state_.DemoCaption = "Korvalin demo 1";
+    state_.DemoName = "qordemo1";
+    return PlaceShipped(kShipped1);
+  }
+  if (files_.FileExists(placed2))
+    files_.RemoveFile(placed2);
+  if (choice == kDemo2) {
+    state_.DemoCaption = "Korvalin demo 2";
+    state_.DemoName = "qordemo2";
+    return PlaceShipped(kShipped2);
+  }
+  if (choice == kCustom)
+    return PlaceCustom();
+  return false;
+}
+
+void DemoInstaller::RemoveShippedDemos() {
+  for (const char* name : {kShipped1, kShipped2}) {
+    const std::string placed = folders_.GameModFolder + name;
+    if (files_.FileExists(placed))
+      files_.RemoveFile(placed);
+  }
+}
+
+void DemoInstaller::StoreChoice() {
+  const int choice = c_.demo.ItemIndex();
+  if (choice < kDemo1 || choice > kCustom)
+    return;
+  if (!registry_.KeyExists(bench::kProductRoot, std::string(bench::kProductKey)))
+    return;
+  registry_.WriteString(bench::kProductRoot, std::string(bench::kProductKey), "Demo",
+                        std::to_string(choice + 1));
+}
+
+void DemoInstaller::demoChanging() {
+  StoreChoice();
+  const bool custom = c_.demo.ItemIndex() == kCustom;
+  c_.DemoEdit.SetEnabled(custom);
+  c_.DemoEditButton.SetEnabled(custom);
+}
+
+void DemoInstaller::demoMouseLeave() {
+  StoreChoice();
+}
+
+}  // namespace tamsendor::gameconfig

@@ -1,0 +1,71 @@
+#include "gameconfig/game_recovery.h"
+
+#include "bench/product_key.h"
+
+namespace tamsendor::gameconfig {
+
+namespace {
+constexpr char kLeftoverQuestion[] =
+    "Maybe the last time an error occured. The program restored the original settings, but found "
+    "an autoexec.cfg file in your HL2 user folder. If it's not yours, please delete it. Do you "
+    "wish to delete the autoexec.cfg file?";
+}
+
+void GameRecovery::WriteNoErrorWarning(const char* value) {
+  if (registry_.KeyExists(bench::kProductRoot, std::string(bench::kProductKey)))
+    registry_.WriteString(bench::kProductRoot, std::string(bench::kProductKey), "NoErrorWarning",
+                          value);
+}
+
+void GameRecovery::CheckLeftoverAutoexec() {
+  // Without a game folder the names alone would point into whatever folder is current.
+  const bool knowsGame = !folders_.GameCfgFolder.empty();
+  const std::string cfg = folders_.GameCfgFolder + "autoexec.cfg";
+  if (knowsGame && files_.FileExists(cfg))
+    WriteNoErrorWarning("1");
+  else if (files_.FileExists(folders_.ProgramFolder + "hl2set.ini"))
+    WriteNoErrorWarning("1");
+
+  const auto warning =
+      registry_.ReadString(bench::kProductRoot, std::string(bench::kProductKey), "NoErrorWarning");
+  if (warning.value_or("") != "1")
+    return;
+  // An autoexec_old.cfg beside it is the user's file; the next restore puts it back.
+  if (knowsGame && files_.FileExists(cfg) && dialogs_.ConfirmYesNo(kLeftoverQuestion)) {
+    files_.RemoveFile(cfg);
+    WriteNoErrorWarning("0");
+  }
+}
+
+void GameRecovery::CleanUpAfterBenchmark() {
+  WriteNoErrorWarning("0");
+  demos_.RemoveShippedDemos();
+}
+
+void GameRecovery::SaveNoteAndForgetDirectXFacts() {
+  const std::string key(bench::kProductKey);
+  if (!registry_.KeyExists(bench::kProductRoot, key))
+    return;
+  registry_.WriteString(bench::kProductRoot, key, "Note", NoteEdit_.Text());
+  for (const char* name : {"Display Memory", "Driver Version", "Sound"})
+    registry_.WriteString(bench::kProductRoot, key, name, "");
+}
+
+void GameRecovery::FormCloseQuery() {
+  if (!state_.AutoexecRestored)
+    autoexec_.RestoreAutoexec();
+  demos_.RemoveShippedDemos();
+  SaveNoteAndForgetDirectXFacts();
+}
+
+void GameRecovery::FormClose() {
+  SaveNoteAndForgetDirectXFacts();
+  demos_.RemoveShippedDemos();
+}
+
+void GameRecovery::SpeedButton1Click() {
+  demos_.RemoveShippedDemos();
+  SaveNoteAndForgetDirectXFacts();
+}
+
+}  // namespace tamsendor::gameconfig

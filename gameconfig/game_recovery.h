@@ -1,0 +1,55 @@
+#pragma once
+
+#include "bench/folders.h"
+#include "bench/run_state.h"
+#include "gameconfig/autoexec_files.h"
+#include "gameconfig/demo_installer.h"
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+#include "platform/registry.h"
+#include "ui/edit.h"
+
+namespace tamsendor::gameconfig {
+
+// Puts the game's folder back when a benchmark ends and whenever the program is left, and
+// offers at start-up to remove an autoexec.cfg that a benchmark cut short may have left.
+class GameRecovery {
+ public:
+  GameRecovery(ui::Edit& NoteEdit, platform::FileSystem& files, platform::Registry& registry,
+               platform::Dialogs& dialogs, bench::RunState& state, const bench::Folders& folders,
+               AutoexecFiles& autoexec, DemoInstaller& demos)
+      : NoteEdit_(NoteEdit),
+        files_(files),
+        registry_(registry),
+        dialogs_(dialogs),
+        state_(state),
+        folders_(folders),
+        autoexec_(autoexec),
+        demos_(demos) {}
+
+  // At start-up, once the folders and the stored choices are known.
+  void CheckLeftoverAutoexec();
+  // After the last run, once the user's autoexec.cfg is back.
+  void CleanUpAfterBenchmark();
+
+  // The ways of leaving the program.
+  void FormCloseQuery();
+  void FormClose();
+  void SpeedButton1Click();
+
+ private:
+  // The note is kept for the next start; the DirectX facts are collected anew then.
+  void SaveNoteAndForgetDirectXFacts();
+  void WriteNoErrorWarning(const char* value);
+
+  ui::Edit& NoteEdit_;
+  platform::FileSystem& files_;
+  platform::Registry& registry_;
+  platform::Dialogs& dialogs_;
+  bench::RunState& state_;
+  const bench::Folders& folders_;
+  AutoexecFiles& autoexec_;
+  DemoInstaller& demos_;
+};
+
+}  // namespace tamsendor::gameconfig

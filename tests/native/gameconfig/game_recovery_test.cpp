@@ -1,0 +1,147 @@
+#include "gameconfig/game_recovery.h"
+
+#include <gtest/gtest.h>
+
+#include "bench/product_key.h"
+#include "tests/native/gameconfig/game_folder.h"
+
+namespace tamsendor::gameconfig {
+namespace {
+
+using testing::GameFolder;
+using testing::kUsersFile;
+
+std::string Stored(const GameFolder& g, const char* name) {
+  return g.registry.ReadString(bench::kProductRoot, std::string(bench::kProductKey), name)
+      .value_or("<none>");
+}
+void Store(GameFolder& g, const char* name, const char* value) {
+  g.registry.WriteString(bench::kProductRoot, std::string(bench::kProductKey), name, value);
+}
+
+TEST(GameRecoveryTest, TheStartUpQuestion) {
+  struct Case {
+    const char* what;
+    bool cfg;
+    bool hl2set;
+    const char* warningBefore;  // nullptr: not stored
+    std::deque<bool> answers;
+    std::size_t questions;
+    const char* warningAfter;
+    bool cfgAfter;
+  };
+  const Case cases[] = {
+      {"an autoexec.cfg, Yes", true, false, nullptr, {true}, 1, "0", false},
+      {"an autoexec.cfg, No", true, false, nullptr, {false}, 1, "1", true},
+      {"hl2set.ini only", false, true, nullptr, {}, 0, "1", false},
+      {"already warned, nothing left", false, false, "1", {}, 0, "1", false},
+      {"nothing at all", false, false, nullptr, {}, 0, "<none>", false},
+      {"cleared earlier", false, false, "0", {}, 0, "0", false},
+  };
+  for (const Case& c : cases) {
+    GameFolder g;
+    if (c.cfg)
+      g.files.AddFile(g.Cfg(), kUsersFile);
+    if (c.hl2set)
+      g.files.AddFile(g.folders.ProgramFolder + "hl2set.ini", "");
+    if (c.warningBefore != nullptr)
+      Store(g, "NoErrorWarning", c.warningBefore);
+    g.dialogs.answers = c.answers;
+    g.recovery.CheckLeftoverAutoexec();
+    EXPECT_EQ(g.dialogs.questions.size(), c.questions) << c.what;
+    EXPECT_EQ(Stored(g, "NoErrorWarning"), c.warningAfter) << c.what;
+    EXPECT_EQ(g.files.FileExists(g.Cfg()), c.cfgAfter) << c.what;
+  }
+}
+
+TEST(GameRecoveryTest, TheQuestionsExactWords) {
+  GameFolder g;
+  g.files.AddFile(g.Cfg(), kUsersFile);
+  g.recovery.CheckLeftoverAutoexec();
+  ASSERT_EQ(g.dialogs.questions.size(), 1u);
+  EXPECT_EQ(g.dialogs.questions[0],
+            "Maybe the last time an error occured. The program restored the original settings, "
+            "but found an autoexec.cfg file in your HL2 user folder. If it's not yours, please "
+            "delete it. Do you wish to delete the autoexec.cfg file?");
+  // An autoexec_old.cfg beside it stays for the next restore.
+  GameFolder h;
+  h.files.AddFile(h.Old(), kUsersFile);
+  h.files.AddFile(h.Cfg(), "generated");
+  h.dialogs.answers = {true};
+  h.recovery.CheckLeftoverAutoexec();
+  EXPECT_EQ(h.Read(h.Old()), kUsersFile);
+}
+
+TEST(GameRecoveryTest, EveryWayOutSavesTheNoteForgetsTheFactsAndRemovesTheShippedDemos) {
+  using Leave = void (GameRecovery::*)();
+  for (Leave leave : {&GameRecovery::FormCloseQuery, &GameRecovery::FormClose,
+                      &GameRecovery::SpeedButton1Click}) {
+    GameFolder g;
+    Store(g, "Display Memory", "256 MB");
+    Store(g, "Driver Version", "6.14.10.6764");
+    Store(g, "Sound", "SB Live!");
+    g.files.AddFile(g.Mod("qordemo1.dem"), "shipped");
+    g.files.AddFile(g.Mod("qordemo2.dem"), "shipped");
+    g.files.AddFile(g.Mod("mine.dem"), "user's");
+    g.controls.NoteEdit.SetText("fresh driver");
+    (g.recovery.*leave)();
+    EXPECT_EQ(Stored(g, "Note"), "fresh driver");
+    EXPECT_EQ(Stored(g, "Display Memory"), "");
+    EXPECT_EQ(Stored(g, "Driver Version"), "");
+    EXPECT_EQ(Stored(g, "Sound"), "");
+    EXPECT_FALSE(g.files.FileExists(g.Mod("qordemo1.dem")));
+    EXPECT_FALSE(g.files.FileExists(g.Mod("qordemo2.dem")));
+    EXPECT_EQ(g.Read(g.Mod("mine.dem")), "user's");
+  }
+  // Without the product key nothing is written.
+  GameFolder g;
+  g.registry.DeleteKey(bench::kProductRoot, std::string(bench::kProductKey));
+  g.recovery.FormClose();
+  EXPECT_TRUE(g.registry.writes.empty());
+}
+
+TEST(GameRecoveryTest, ACloseRequestPutsTheUsersFileBackOnlyWhileABenchmarkHoldsIt) {
+  {
+    // During a benchmark.
+    GameFolder g;
+    g.files.AddFile(g.Cfg(), kUsersFile);
+    ASSERT_TRUE(g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec());
+    g.recovery.FormCloseQuery();
+    EXPECT_EQ(g.Read(g.Cfg()), kUsersFile);
+    EXPECT_FALSE(g.files.FileExists(g.Old()));
+  }
+  {
+    // Run pressed but no benchmark started; the user's own file stays.
+    GameFolder g;
+    g.files.AddFile(g.Cfg(), kUsersFile);
+    g.state.AutoexecRestored = false;
+    g.recovery.FormCloseQuery();
+    EXPECT_EQ(g.Read(g.Cfg()), kUsersFile);
+  }
+  {
+    // After a completed benchmark the restore does not run again.
+    GameFolder g;
+    g.files.AddFile(g.Cfg(), kUsersFile);
+    ASSERT_TRUE(g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec());
+    g.autoexec.RestoreAutoexec();
+    g.state.AutoexecRestored = true;
+    g.recovery.CleanUpAfterBenchmark();
+    EXPECT_EQ(Stored(g, "NoErrorWarning"), "0");
+    const std::uint32_t waited = g.wait.waitedMs;
+    g.recovery.FormCloseQuery();
+    EXPECT_EQ(g.wait.waitedMs, waited);
+    EXPECT_EQ(g.Read(g.Cfg()), kUsersFile);
+  }
+  {
+    // The Exit button during a benchmark leaves both files for the next start.
+    GameFolder g;
+    g.files.AddFile(g.Cfg(), kUsersFile);
+    ASSERT_TRUE(g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec());
+    g.recovery.SpeedButton1Click();
+    EXPECT_EQ(g.Read(g.Old()), kUsersFile);
+    EXPECT_TRUE(g.files.FileExists(g.Cfg()));
+  }
+}
+
+}  // namespace
+}  // namespace tamsendor::gameconfig
