@@ -12,8 +12,9 @@ namespace tamsendor::platform {
 class FileSearch {
  public:
   virtual ~FileSearch() = default;
-  // The full path of the last match under `folder` (which ends with a separator), or empty text
-  // when the tree holds no such file or the folder cannot be read.
+  // The full path of the last match under `folder` (which ends with a separator): the folder's
+  // text as given, then the rest with "\" separators. Empty text when the tree holds no such
+  // file or the folder cannot be read; a subfolder that cannot be read is passed over.
   virtual std::string FindLast(const std::string& folder, std::string_view fileName) const = 0;
 };
 

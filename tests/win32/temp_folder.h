@@ -19,7 +19,8 @@ class TempFolder {
             std::to_string(++counter);
     CreateDirectoryW(win32::Widen(path_).c_str(), nullptr);
   }
-  ~TempFolder() { RemoveTree(win32::Widen(path_)); }
+  // The long form reaches trees deeper than MAX_PATH.
+  ~TempFolder() { RemoveTree(L"\\\\?\\" + win32::Widen(path_)); }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
@@ -36,7 +37,11 @@ class TempFolder {
         if (name == L"." || name == L"..")
           continue;
         const std::wstring full = folder + L"\\" + name;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+          // A junction or link goes, not what it leads to: it may lead out of the tree.
+          if (!RemoveDirectoryW(full.c_str()))
+            DeleteFileW(full.c_str());
+        } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
           RemoveTree(full);
         } else {
           SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -7,27 +7,14 @@
 #include <vector>
 
 #include "platform/win32/text.h"
+#include "tests/win32/folder_listing.h"
 #include "tests/win32/temp_folder.h"
 
 namespace tamsendor::win32 {
 namespace {
 
+using testing::NamesIn;
 using testing::TempFolder;
-
-std::vector<std::string> NamesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(Widen(folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
-    return names;
-  do {
-    const std::string name = Narrow(found.cFileName);
-    if (name != "." && name != "..")
-      names.push_back(name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
-}
 
 TEST(Win32FileSystemTest, WriteCreatesFoldersReplacesAndLeavesNoTemporaryFile) {
   TempFolder temp;
