@@ -12,6 +12,11 @@ bool AutoexecFiles::IsOurs(const std::string& path) const {
   return text && LooksComposed(*text);
 }
 
+bool AutoexecFiles::GeneratedFilePresent() const {
+  const std::string cfg = CfgPath();
+  return files_.FileExists(cfg) && IsOurs(cfg);
+}
+
 void AutoexecFiles::Tell(const std::string& what, const std::string& path,
                          const std::string& reason) {
   std::string message = what + "\n\n" + path;

@@ -49,6 +49,9 @@ class AutoexecFiles {
   void RestoreAutoexec();
 
   bool ComposedNotRestored() const { return composed_; }
+  // An autoexec.cfg this program composed lies in the game's folder (also one from before a
+  // crash, known by its opening lines).
+  bool GeneratedFilePresent() const;
 
  private:
   std::string CfgPath() const { return folders_.GameCfgFolder + "autoexec.cfg"; }

@@ -18,12 +18,11 @@ void GameRecovery::WriteNoErrorWarning(const char* value) {
 }
 
 void GameRecovery::CheckLeftoverAutoexec() {
-  // Without a game folder the names alone would point into whatever folder is current.
-  const bool knowsGame = !folders_.GameCfgFolder.empty();
-  const std::string cfg = folders_.GameCfgFolder + "autoexec.cfg";
-  if (knowsGame && files_.FileExists(cfg))
-    WriteNoErrorWarning("1");
-  else if (files_.FileExists(folders_.ProgramFolder + "hl2set.ini"))
+  // Only a file this program composed is a leftover: a user's own autoexec.cfg is no sign of
+  // an error, and the question must never offer to delete it. Without a game folder the names
+  // alone would point into whatever folder is current.
+  const bool leftover = !folders_.GameCfgFolder.empty() && autoexec_.GeneratedFilePresent();
+  if (leftover || files_.FileExists(folders_.ProgramFolder + "hl2set.ini"))
     WriteNoErrorWarning("1");
 
   const auto warning =
@@ -31,8 +30,8 @@ void GameRecovery::CheckLeftoverAutoexec() {
   if (warning.value_or("") != "1")
     return;
   // An autoexec_old.cfg beside it is the user's file; the next restore puts it back.
-  if (knowsGame && files_.FileExists(cfg) && dialogs_.ConfirmYesNo(kLeftoverQuestion)) {
-    files_.RemoveFile(cfg);
+  if (leftover && dialogs_.ConfirmYesNo(kLeftoverQuestion)) {
+    files_.RemoveFile(folders_.GameCfgFolder + "autoexec.cfg");
     WriteNoErrorWarning("0");
   }
 }

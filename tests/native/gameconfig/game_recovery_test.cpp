@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bench/product_key.h"
+#include "gameconfig/autoexec_text.h"
 #include "tests/native/gameconfig/game_folder.h"
 
 namespace tamsendor::gameconfig {
@@ -20,9 +21,10 @@ void Store(GameFolder& g, const char* name, const char* value) {
 }
 
 TEST(GameRecoveryTest, TheStartUpQuestion) {
+  const std::string generated = ComposeAutoexecText({});
   struct Case {
     const char* what;
-    bool cfg;
+    const char* cfg;  // nullptr: none
     bool hl2set;
     const char* warningBefore;  // nullptr: not stored
     std::deque<bool> answers;
@@ -31,17 +33,20 @@ TEST(GameRecoveryTest, TheStartUpQuestion) {
     bool cfgAfter;
   };
   const Case cases[] = {
-      {"an autoexec.cfg, Yes", true, false, nullptr, {true}, 1, "0", false},
-      {"an autoexec.cfg, No", true, false, nullptr, {false}, 1, "1", true},
-      {"hl2set.ini only", false, true, nullptr, {}, 0, "1", false},
-      {"already warned, nothing left", false, false, "1", {}, 0, "1", false},
-      {"nothing at all", false, false, nullptr, {}, 0, "<none>", false},
-      {"cleared earlier", false, false, "0", {}, 0, "0", false},
+      {"a generated autoexec.cfg, Yes", generated.c_str(), false, nullptr, {true}, 1, "0", false},
+      {"a generated autoexec.cfg, No", generated.c_str(), false, nullptr, {false}, 1, "1", true},
+      {"hl2set.ini only", nullptr, true, nullptr, {}, 0, "1", false},
+      {"already warned, nothing left", nullptr, false, "1", {}, 0, "1", false},
+      {"nothing at all", nullptr, false, nullptr, {}, 0, "<none>", false},
+      {"cleared earlier", nullptr, false, "0", {}, 0, "0", false},
+      // The user's own file is no leftover: never offered for deletion.
+      {"the user's own autoexec.cfg", kUsersFile, false, nullptr, {true}, 0, "<none>", true},
+      {"the user's own, already warned", kUsersFile, true, "1", {true}, 0, "1", true},
   };
   for (const Case& c : cases) {
     GameFolder g;
-    if (c.cfg)
-      g.files.AddFile(g.Cfg(), kUsersFile);
+    if (c.cfg != nullptr)
+      g.files.AddFile(g.Cfg(), c.cfg);
     if (c.hl2set)
       g.files.AddFile(g.folders.ProgramFolder + "hl2set.ini", "");
     if (c.warningBefore != nullptr)
@@ -56,7 +61,7 @@ TEST(GameRecoveryTest, TheStartUpQuestion) {
 
 TEST(GameRecoveryTest, TheQuestionsExactWords) {
   GameFolder g;
-  g.files.AddFile(g.Cfg(), kUsersFile);
+  g.files.AddFile(g.Cfg(), ComposeAutoexecText({}));
   g.recovery.CheckLeftoverAutoexec();
   ASSERT_EQ(g.dialogs.questions.size(), 1u);
   EXPECT_EQ(g.dialogs.questions[0],
@@ -66,9 +71,10 @@ TEST(GameRecoveryTest, TheQuestionsExactWords) {
   // An autoexec_old.cfg beside it stays for the next restore.
   GameFolder h;
   h.files.AddFile(h.Old(), kUsersFile);
-  h.files.AddFile(h.Cfg(), "generated");
+  h.files.AddFile(h.Cfg(), ComposeAutoexecText({}));
   h.dialogs.answers = {true};
   h.recovery.CheckLeftoverAutoexec();
+  EXPECT_FALSE(h.files.FileExists(h.Cfg()));
   EXPECT_EQ(h.Read(h.Old()), kUsersFile);
 }
 
