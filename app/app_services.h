@@ -3,10 +3,13 @@
 #include "platform/dialogs.h"
 #include "platform/display.h"
 #include "platform/document_opener.h"
+#include "platform/file_dialogs.h"
+#include "platform/file_search.h"
 #include "platform/file_system.h"
 #include "platform/host_facts.h"
 #include "platform/locale_clock.h"
 #include "platform/processes.h"
+#include "platform/program_image.h"
 #include "platform/registry.h"
 #include "platform/ui_thread.h"
 #include "platform/window_placement.h"
@@ -29,6 +32,9 @@ struct AppServices {
   platform::DocumentOpener& opener;
   const platform::HostFacts& host;
   sysinfo::AdapterProbes& probes;
+  platform::ProgramImage& program;
+  platform::FileSearch& search;
+  platform::FileDialogs& fileDialogs;
 };
 
 }  // namespace tamsendor::app

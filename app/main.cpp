@@ -6,9 +6,12 @@
 #include "platform/win32/controls/application_peer.h"
 #include "platform/win32/controls/form_window.h"
 #include "platform/win32/win32_display.h"
+#include "platform/win32/win32_file_dialogs.h"
+#include "platform/win32/win32_file_search.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_host_facts.h"
 #include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_program_image.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_ui_thread.h"
@@ -33,14 +36,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const win32::Win32HostFacts host(registry);
   sysinfo::UnprobedAdapters probes;
 
+  win32::Win32ProgramImage program;
+  win32::Win32FileSearch search;
+  win32::Win32FileDialogs fileDialogs;
+
   ui::Application application("Korvalin Tamsendor");
-  app::TForm1 form1(application, {uiThread, registry, files, launcher, processes, dialogs,
-                                  placement, clock, display, opener, host, probes});
+  app::TForm1 form1(application,
+                    {uiThread, registry, files, launcher, processes, dialogs, placement, clock,
+                     display, opener, host, probes, program, search, fileDialogs});
   const app::MainArtwork artwork;
   win32::FormWindow window(form1.Form(), form1.Controls(), artwork, win32::FormWindow::Role::Main);
   placement.Attach(window.Handle());
   dialogs.SetOwner(window.Handle());
   opener.SetOwner(window.Handle());
+  fileDialogs.SetOwner(window.Handle());
   win32::ApplicationPeer applicationPeer(window.Handle());
   application.AttachPeer(&applicationPeer);
   form1.Form().Show();

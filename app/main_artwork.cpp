@@ -103,6 +103,19 @@ void PaintWindowButton(HDC dc, const RECT& area, const win32::ArtState& state, b
   }
 }
 
+// A button's face: a filled rectangle with rounded corners and a one-pixel rim.
+void Plate(HDC dc, const RECT& area, COLORREF face, COLORREF rim, int corner) {
+  HBRUSH brush = CreateSolidBrush(face);
+  HPEN pen = CreatePen(PS_SOLID, 1, rim);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  RoundRect(dc, area.left, area.top, area.right, area.bottom, corner, corner);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(pen);
+  DeleteObject(brush);
+}
+
 // The Run button: an accent-rimmed plate with "RUN" and a play mark; dimmed when disabled.
 void PaintRunButton(HDC dc, const RECT& area, const win32::ArtState& state) {
   const COLORREF face = !state.enabled  ? RGB(34, 34, 38)
@@ -110,29 +123,41 @@ void PaintRunButton(HDC dc, const RECT& area, const win32::ArtState& state) {
                         : state.hot     ? RGB(210, 120, 28)
                                         : RGB(180, 100, 22);
   const COLORREF ink = state.enabled ? kTitle : RGB(96, 96, 100);
-  HBRUSH brush = CreateSolidBrush(face);
-  HPEN pen = CreatePen(PS_SOLID, 1, state.enabled ? kAccent : RGB(60, 60, 66));
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  RoundRect(dc, area.left, area.top, area.right, area.bottom, 8, 8);
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
-  DeleteObject(pen);
-  DeleteObject(brush);
+  Plate(dc, area, face, state.enabled ? kAccent : RGB(60, 60, 66), 8);
 
   const int cy = (area.top + area.bottom) / 2;
   const int x = area.left + 30;
   const POINT play[] = {{x, cy - 5}, {x, cy + 5}, {x + 8, cy}};
   HBRUSH inkBrush = CreateSolidBrush(ink);
   HPEN inkPen = CreatePen(PS_SOLID, 1, ink);
-  oldBrush = SelectObject(dc, inkBrush);
-  oldPen = SelectObject(dc, inkPen);
+  HGDIOBJ oldBrush = SelectObject(dc, inkBrush);
+  HGDIOBJ oldPen = SelectObject(dc, inkPen);
   Polygon(dc, play, 3);
   SelectObject(dc, oldPen);
   SelectObject(dc, oldBrush);
   DeleteObject(inkPen);
   DeleteObject(inkBrush);
   Text(dc, x + 14, cy - 8, L"RUN", 9, FW_BOLD, ink);
+}
+
+// A folder glyph on a small plate: the browse buttons ("folder"), and with the caption beside it
+// the "Open" button of the results folder ("open folder", the glyph at the left).
+void PaintFolderButton(HDC dc, const RECT& area, const win32::ArtState& state, bool withCaption) {
+  const COLORREF face = !state.enabled  ? RGB(34, 34, 38)
+                        : state.pressed ? RGB(40, 42, 50)
+                        : state.hot     ? RGB(76, 78, 92)
+                                        : RGB(58, 60, 70);
+  Plate(dc, area, face, state.enabled ? RGB(96, 98, 110) : RGB(60, 60, 66), 5);
+
+  const COLORREF ink = state.enabled ? RGB(236, 190, 90) : RGB(96, 96, 100);
+  const int cy = (area.top + area.bottom) / 2;
+  const int left = withCaption ? area.left + 6 : (area.left + area.right) / 2 - 7;
+  HBRUSH inkBrush = CreateSolidBrush(ink);
+  const RECT tab{left, cy - 5, left + 6, cy - 3};
+  const RECT body{left, cy - 3, left + 14, cy + 6};
+  FillRect(dc, &tab, inkBrush);
+  FillRect(dc, &body, inkBrush);
+  DeleteObject(inkBrush);
 }
 
 }  // namespace
@@ -147,6 +172,10 @@ void MainArtwork::Paint(const std::string& picture, HDC dc, const RECT& area,
     PaintWindowButton(dc, area, state, true);
   else if (picture == "run")
     PaintRunButton(dc, area, state);
+  else if (picture == "folder")
+    PaintFolderButton(dc, area, state, false);
+  else if (picture == "open folder")
+    PaintFolderButton(dc, area, state, true);
 }
 
 }  // namespace tamsendor::app

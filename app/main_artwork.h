@@ -5,7 +5,8 @@
 namespace tamsendor::app {
 
 // The program's own pictures, drawn with GDI: the main window's background ("main background")
-// the glyphs of its window buttons ("minimize", "close") and the Run button's face ("run").
+// the glyphs of its window buttons ("minimize", "close"), the Run button's face ("run") and the
+// browse buttons' folder ("folder", "open folder").
 class MainArtwork : public win32::Artwork {
  public:
   void Paint(const std::string& picture, HDC dc, const RECT& area,

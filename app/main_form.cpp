@@ -2,6 +2,7 @@
 
 #include "app/main_form_layout.h"
 #include "bench/product_key.h"
+#include "bench/steam_key.h"
 #include "sysinfo/directx_facts.h"
 #include "ui/busy_indicator.h"
 #include "ui/button.h"
@@ -13,12 +14,9 @@
 #include "ui/label.h"
 #include "ui/panel.h"
 #include "ui/picture_button.h"
+#include "ui/radio_group.h"
 
 namespace tamsendor::app {
-
-namespace {
-constexpr char kSteamKey[] = "\\Software\\Valve\\Steam";
-}
 
 TForm1::TForm1(ui::Application& application, const AppServices& services)
     : services_(services),
@@ -54,7 +52,15 @@ TForm1::TForm1(ui::Application& application, const AppServices& services)
                 return true;
               },
               [this] { collection_.WriteReportHeader(); }}),
-      store_(services.registry, StoredChoices()) {
+      store_(services.registry, services.files, StoredChoices()),
+      writers_(services.registry, StoredChoices()),
+      heapAdvice_(services.registry, services.dialogs, services.host,
+                  StoredLists(StoredChoices()).Heapsize),
+      games_({services.registry, services.files, services.search, services.fileDialogs},
+             controls_.Get<ui::Edit>("HL2PathEdit"), folders_),
+      results_({services.registry, services.files, services.fileDialogs, services.opener,
+                services.dialogs},
+               controls_.Get<ui::Edit>("ResEdit"), folders_) {
   ApplyMainFormDesign(form_, controls_);
   Connect();
   FormCreate();
@@ -97,13 +103,36 @@ report::CollectionControls TForm1::CollectionControls() {
           controls_.Get<ui::CheckBox>("FastZBox"), controls_.Get<ui::CheckBox>("ColorCorrBox")};
 }
 
-StoredChoiceControls TForm1::StoredChoices() {
-  return {controls_.Get<ui::CheckGroup>("res"),       controls_.Get<ui::ComboBox>("RunNumberBox"),
-          controls_.Get<ui::ComboBox>("HeapsizeBox"), controls_.Get<ui::ComboBox>("RefreshBox"),
-          controls_.Get<ui::ComboBox>("DXLevelBox"),  controls_.Get<ui::CheckBox>("FastZBox")};
+SettingsControls TForm1::StoredChoices() {
+  const auto& c = controls_;
+  return {c.Get<ui::CheckGroup>("res"),        c.Get<ui::CheckBox>("cusresbox"),
+          c.Get<ui::Edit>("CusWidth"),         c.Get<ui::Edit>("CusHeight"),
+          c.Get<ui::RadioGroup>("demo"),       c.Get<ui::Edit>("DemoEdit"),
+          c.Get<ui::ComboBox>("AFBox"),        c.Get<ui::ComboBox>("AABox"),
+          c.Get<ui::ComboBox>("RunNumberBox"), c.Get<ui::Edit>("NoteEdit"),
+          c.Get<ui::ComboBox>("HeapsizeBox"),  c.Get<ui::ComboBox>("RefreshBox"),
+          c.Get<ui::ComboBox>("HDRBox"),       c.Get<ui::ComboBox>("MBlurBox"),
+          c.Get<ui::ComboBox>("DXLevelBox"),   c.Get<ui::CheckBox>("FastZBox"),
+          c.Get<ui::CheckBox>("ColorCorrBox")};
+}
+
+bench::BenchSettings TForm1::Settings() const {
+  const auto& c = controls_;
+  return bench::ReadBenchSettings(
+      {c.Get<ui::CheckGroup>("res"), c.Get<ui::CheckBox>("cusresbox"), c.Get<ui::Edit>("CusWidth"),
+       c.Get<ui::Edit>("CusHeight"), c.Get<ui::RadioGroup>("DetailBox"),
+       c.Get<ui::RadioGroup>("demo"), c.Get<ui::Edit>("DemoEdit"), c.Get<ui::ComboBox>("AFBox"),
+       c.Get<ui::ComboBox>("AABox"), c.Get<ui::ComboBox>("RunNumberBox"),
+       c.Get<ui::Edit>("NoteEdit"), c.Get<ui::ComboBox>("HeapsizeBox"),
+       c.Get<ui::ComboBox>("RefreshBox"), c.Get<ui::CheckBox>("FastZBox"),
+       c.Get<ui::ComboBox>("HDRBox"), c.Get<ui::CheckBox>("ColorCorrBox"),
+       c.Get<ui::ComboBox>("MBlurBox"), c.Get<ui::ComboBox>("DXLevelBox")});
 }
 
 void TForm1::FormCreate() {
+  results_.SetUpProgramFolder(services_.program);
+  heapAdvice_.ComputeMemoryClass();
+
   auto& benchButton = controls_.Get<ui::Control>("BenchButton");
   auto refuse = [&](const char* message) {
     services_.dialogs.ShowMessage(message);
@@ -111,21 +140,25 @@ void TForm1::FormCreate() {
     benchButton.SetHint(message);
   };
   const auto& registry = services_.registry;
-  if (!registry.KeyExists(bench::kProductRoot, std::string(bench::kProductKey))) {
+  if (!bench::ProductKeyExists(registry)) {
     refuse("Please reinstall the Korvalin Tamsendor!");
     return;
   }
-  if (!registry.KeyExists(platform::RegistryRoot::CurrentUser, kSteamKey)) {
+  if (!registry.KeyExists(bench::kSteamRoot, bench::kSteamKey)) {
     refuse("Please install the Half-Life 2 Episode Two!");
     return;
   }
-  store_.ReadResolutions(BuildDisplayModeList(services_.display));
+  {
+    const OfferedModes offered(BuildDisplayModeList(services_.display));
+    store_.ReadResolutions(offered);
+    store_.ReadCustomResolution(offered);
+  }
+  store_.ReadFilterLevels();
   store_.ReadRunNumber(state_);
-  const auto steamPath =
-      registry.ReadString(platform::RegistryRoot::CurrentUser, kSteamKey, "SteamPath");
-  if (steamPath && !steamPath->empty())
-    folders_.SteamFolder = *steamPath + "/";
-  store_.ReadEngineOptions();
+  games_.FindSteamAndGame();
+  store_.ReadDemo();
+  results_.ReadResultPath();
+  store_.ReadNoteAndEngineOptions();
 }
 
 void TForm1::Connect() {
@@ -145,6 +178,38 @@ void TForm1::Connect() {
   };
   form_.OnCloseQuery = [this](bool& canClose) { lifecycle_.FormCloseQuery(canClose); };
   form_.OnClose = [this] { lifecycle_.FormClose(); };
+  ConnectSettings();
+}
+
+void TForm1::ConnectSettings() {
+  const auto& c = controls_;
+  c.Get<ui::CheckGroup>("res").OnMouseLeave = [this] { writers_.resMouseLeave(); };
+  c.Get<ui::CheckBox>("cusresbox").OnMouseLeave = [this] { writers_.cusresboxMouseLeave(); };
+  c.Get<ui::ComboBox>("AFBox").OnChange = [this] { writers_.AFBoxChange(); };
+  c.Get<ui::ComboBox>("AABox").OnChange = [this] { writers_.AABoxChange(); };
+  c.Get<ui::Edit>("NoteEdit").OnChange = [this] { writers_.NoteEditChange(); };
+  auto& heapsize = c.Get<ui::ComboBox>("HeapsizeBox");
+  heapsize.OnChange = [this] { heapAdvice_.HeapsizeBoxChange(); };
+  heapsize.OnMouseLeave = [this] { writers_.HeapsizeBoxMouseLeave(); };
+  auto& refresh = c.Get<ui::ComboBox>("RefreshBox");
+  refresh.OnChange = [this] { writers_.RefreshBoxChange(); };
+  refresh.OnMouseLeave = [this] { writers_.RefreshBoxMouseLeave(); };
+  auto& hdr = c.Get<ui::ComboBox>("HDRBox");
+  hdr.OnChange = [this] { writers_.HDRBoxChange(); };
+  hdr.OnMouseLeave = [this] { writers_.HDRBoxMouseLeave(); };
+  auto& blur = c.Get<ui::ComboBox>("MBlurBox");
+  blur.OnChange = [this] { writers_.MBlurBoxChange(); };
+  blur.OnMouseLeave = [this] { writers_.MBlurBoxMouseLeave(); };
+  auto& dxLevel = c.Get<ui::ComboBox>("DXLevelBox");
+  dxLevel.OnChange = [this] { writers_.DXLevelBoxChange(); };
+  dxLevel.OnMouseLeave = [this] { writers_.DXLevelBoxMouseLeave(); };
+  c.Get<ui::CheckBox>("FastZBox").OnMouseLeave = [this] { writers_.FastZBoxMouseLeave(); };
+  c.Get<ui::CheckBox>("ColorCorrBox").OnMouseLeave = [this] { writers_.ColorCorrBoxMouseLeave(); };
+
+  c.Get<ui::PictureButton>("RzToolButton2").OnClick = [this] { games_.RzToolButton2Click(); };
+  c.Get<ui::PictureButton>("RzToolButton5").OnClick = [this] { results_.RzToolButton5Click(); };
+  c.Get<ui::Edit>("ResEdit").OnExit = [this] { results_.ResEditExit(); };
+  c.Get<ui::PictureButton>("OpenResFolder").OnClick = [this] { results_.OpenResFolderClick(); };
 }
 
 }  // namespace tamsendor::app

@@ -2,8 +2,14 @@
 
 #include "app/app_services.h"
 #include "app/close_clean_up.h"
+#include "app/game_folders.h"
+#include "app/heap_size_advice.h"
+#include "app/results_folder.h"
+#include "app/settings_controls.h"
 #include "app/settings_store.h"
+#include "app/settings_writers.h"
 #include "app/window_lifecycle.h"
+#include "bench/bench_settings.h"
 #include "bench/benchmark_start.h"
 #include "bench/folders.h"
 #include "bench/process_runner.h"
@@ -32,6 +38,8 @@ class TForm1 {
   const bench::RunState& State() const { return state_; }
   const bench::Folders& Folders() const { return folders_; }
   const report::ResultCollection& Collection() const { return collection_; }
+  // The user's choices as the controls show them now.
+  bench::BenchSettings Settings() const;
 
  private:
   void FormCreate();
@@ -39,7 +47,8 @@ class TForm1 {
   bench::LaunchControls LaunchControls();
   bench::StartControls StartControls();
   report::CollectionControls CollectionControls();
-  StoredChoiceControls StoredChoices();
+  SettingsControls StoredChoices();
+  void ConnectSettings();
 
   AppServices services_;
   ui::Form form_;
@@ -55,6 +64,10 @@ class TForm1 {
   bench::RunSequencer sequencer_;
   bench::BenchmarkStart start_;
   SettingsStore store_;
+  SettingsWriters writers_;
+  HeapSizeAdvice heapAdvice_;
+  GameFolders games_;
+  ResultsFolderChoice results_;
 };
 
 }  // namespace tamsendor::app

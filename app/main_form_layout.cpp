@@ -6,6 +6,7 @@
 #include "ui/page_control.h"
 #include "ui/panel.h"
 #include "ui/picture_button.h"
+#include "ui/radio_group.h"
 
 namespace tamsendor::app {
 
@@ -33,6 +34,39 @@ ui::Layout MainFormLayout() {
       // The page area; the group bar that opens its pages comes with the rest of the window.
       LayoutRow("PageControl", Kind::PageControl).At(150, 205, 403, 252),
       LayoutRow("TabSheet1", Kind::Page, "PageControl").At(0, 0, 403, 252),
+      LayoutRow("GamePathGroup", Kind::GroupBox, "TabSheet1")
+          .At(4, 2, 395, 106)
+          .Caption(" Half-Life 2 Episode Two path "),
+      LayoutRow("HL2PathEdit", Kind::Edit, "GamePathGroup").At(8, 20, 356, 21),
+      LayoutRow("RzToolButton2", Kind::PictureButton, "GamePathGroup")
+          .At(367, 19, 22, 23)
+          .Hint("Browse...")
+          .Picture("folder"),
+      LayoutRow("Label11", Kind::Label, "GamePathGroup")
+          .At(8, 48, 380, 52)
+          .Caption("Important note: if you purchased the game via Steam, please use the browse "
+                   "button on the right side that you can specify the correct path of Half-Life "
+                   "2 Episode Two!"),
+      LayoutRow("InformationGroup", Kind::GroupBox, "TabSheet1")
+          .At(4, 112, 395, 42)
+          .Caption(" Information "),
+      LayoutRow("Label5", Kind::Label, "InformationGroup")
+          .At(8, 20, 104, 14)
+          .Caption("Benchmark version:"),
+      LayoutRow("Label17", Kind::Label, "InformationGroup").At(114, 20, 200, 14).Caption("version"),
+      LayoutRow("ResultsFolderGroup", Kind::GroupBox, "TabSheet1")
+          .At(4, 158, 395, 84)
+          .Caption(" Results folder "),
+      LayoutRow("ResEdit", Kind::Edit, "ResultsFolderGroup").At(8, 20, 356, 21),
+      LayoutRow("RzToolButton5", Kind::PictureButton, "ResultsFolderGroup")
+          .At(367, 19, 22, 23)
+          .Hint("Browse...")
+          .Picture("folder"),
+      LayoutRow("OpenResFolder", Kind::PictureButton, "ResultsFolderGroup")
+          .At(8, 50, 76, 24)
+          .Caption("Open")
+          .Hint("Open results folder")
+          .Picture("open folder"),
       LayoutRow("TabSheet2", Kind::Page, "PageControl").At(0, 0, 403, 252),
       LayoutRow("res", Kind::CheckGroup, "TabSheet2")
           .At(8, 4, 387, 126)
@@ -47,6 +81,14 @@ ui::Layout MainFormLayout() {
       LayoutRow("CusWidth", Kind::Edit, "TabSheet2").At(144, 98, 41, 21),
       LayoutRow("Label6", Kind::Label, "TabSheet2").At(189, 101, 8, 14).Caption("\xC3\x97"),
       LayoutRow("CusHeight", Kind::Edit, "TabSheet2").At(200, 98, 41, 21),
+      LayoutRow("DetailBox", Kind::RadioGroup, "TabSheet2")
+          .At(8, 136, 387, 44)
+          .Caption(" Detail level ")
+          .Columns(4)
+          .Items({"Maximum quality"}),
+      LayoutRow("Label15", Kind::Label, "TabSheet2")
+          .At(16, 186, 370, 14)
+          .Caption("The maximum quality level is the best graphics possible."),
       LayoutRow("TabSheet3", Kind::Page, "PageControl").At(0, 0, 403, 252),
       LayoutRow("Label13", Kind::Label, "TabSheet3").At(20, 8, 160, 14).Caption("Filtering mode"),
       LayoutRow("AFBox", Kind::ComboBox, "TabSheet3")
@@ -60,6 +102,15 @@ ui::Layout MainFormLayout() {
           .At(210, 24, 160, 21)
           .Items({"None", "2\xC3\x97 MSAA", "4\xC3\x97 MSAA", "8x CSAA", "16x CSAA", "8x MSAA",
                   "16xQ CSAA", "From System"}),
+      LayoutRow("demo", Kind::RadioGroup, "TabSheet3")
+          .At(8, 54, 387, 80)
+          .Caption(" Choose a demo ")
+          .Columns(3)
+          .Items({"QOR demo 1", "QOR demo 2", "Custom demo:"}),
+      LayoutRow("DemoEdit", Kind::Edit, "demo").At(12, 46, 326, 21),
+      LayoutRow("DemoEditButton", Kind::PictureButton, "demo")
+          .At(342, 45, 22, 23)
+          .Picture("folder"),
       LayoutRow("RunNumberBox", Kind::ComboBox, "TabSheet3")
           .At(20, 200, 60, 21)
           .Items({"1", "2", "3", "4", "5"}),
@@ -122,6 +173,13 @@ void ApplyMainFormDesign(ui::Form& form, const ui::ControlSet& controls) {
 
   controls.Get<ui::Panel>("BenchPanel").SetBackgroundColor(ui::kBlack);
   controls.Get<ui::Edit>("NoteEdit").SetMaxLength(50);
+  for (const char* name : {"HL2PathEdit", "ResEdit", "DemoEdit", "CusWidth", "CusHeight"})
+    controls.Get<ui::Edit>(name).SetReadOnly(true);
+  controls.Get<ui::Label>("Label11").SetWordWrap(true);
+  controls.Get<ui::RadioGroup>("DetailBox").SetItemIndex(0);
+  // The user's own demo is chosen with the last demo item, which enables these.
+  controls.Get<ui::Edit>("DemoEdit").SetEnabled(false);
+  controls.Get<ui::PictureButton>("DemoEditButton").SetEnabled(false);
   controls.Get<ui::PageControl>("PageControl").SetVisible(false);
 
   auto& progress = controls.Get<ui::Panel>("Panel2");

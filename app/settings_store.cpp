@@ -1,38 +1,18 @@
 #include "app/settings_store.h"
 
-#include <algorithm>
-
 #include "bench/product_key.h"
 #include "bench/resolution_table.h"
 
 namespace tamsendor::app {
 
-std::vector<std::string> BuildDisplayModeList(const platform::DisplayModes& display) {
-  std::vector<std::string> list;
-  for (const platform::DisplayMode& mode : display.PrimaryModes()) {
-    std::string text = std::to_string(mode.width) + " x " + std::to_string(mode.height);
-    if (std::find(list.begin(), list.end(), text) == list.end())
-      list.push_back(std::move(text));
-  }
-  return list;
-}
+using bench::ReadProductValue;
 
-std::string SettingsStore::Stored(const char* name) const {
-  return registry_.ReadString(bench::kProductRoot, std::string(bench::kProductKey), name)
-      .value_or("");
-}
-
-void SettingsStore::ReadResolutions(const std::vector<std::string>& displayModeList) {
-  // Looked up in the joined list, line by line, as a text search: "640 x 480" is offered when any
-  // line holds it.
-  std::string joined;
-  for (const std::string& mode : displayModeList)
-    joined += mode + "\r\n";
+void SettingsStore::ReadResolutions(const OfferedModes& offered) {
   for (const bench::ResolutionEntry& row : bench::kResolutionTable) {
     const auto item = static_cast<std::size_t>(row.Row);
-    if (joined.find(row.ModeText) != std::string::npos) {
+    if (offered.Offers(std::string(row.ModeText))) {
       c_.res.SetItemEnabled(item, true);
-      c_.res.SetItemChecked(item, Stored(std::string(row.SettingName).c_str()) == "1");
+      c_.res.SetItemChecked(item, ReadProductValue(registry_, row.SettingName) == "1");
     } else {
       c_.res.SetItemChecked(item, false);
       c_.res.SetItemEnabled(item, false);
@@ -40,25 +20,52 @@ void SettingsStore::ReadResolutions(const std::vector<std::string>& displayModeL
   }
 }
 
-void SettingsStore::SelectStoredItem(const char* name, const std::vector<std::string>& storedTexts,
-                                     ui::ComboBox& box) const {
-  const std::string value = Stored(name);
-  const auto found = std::find(storedTexts.begin(), storedTexts.end(), value);
-  if (found != storedTexts.end())
-    box.SetItemIndex(static_cast<int>(found - storedTexts.begin()));
+void SettingsStore::ReadCustomResolution(const OfferedModes& offered) {
+  using Custom = bench::CustomResolution;
+  const std::string width = ReadProductValue(registry_, Custom::WidthSettingName);
+  const std::string height = ReadProductValue(registry_, Custom::HeightSettingName);
+  if (width == "0" || height == "0")
+    return;
+  if (!offered.Offers(width + " x " + height)) {
+    bench::WriteProductValue(registry_, Custom::WidthSettingName, "0");
+    bench::WriteProductValue(registry_, Custom::HeightSettingName, "0");
+    return;
+  }
+  c_.CusWidth.SetText(width);
+  c_.CusHeight.SetText(height);
+  c_.cusresbox.SetChecked(ReadProductValue(registry_, Custom::SettingName) == "1" &&
+                          !c_.CusWidth.Text().empty() && !c_.CusHeight.Text().empty());
+}
+
+void SettingsStore::ReadFilterLevels() {
+  ReadStoredList(registry_, lists_.AFLevel);
+  ReadStoredList(registry_, lists_.AALevel);
 }
 
 void SettingsStore::ReadRunNumber(bench::RunState& state) {
-  SelectStoredItem("RunNumber", {"1", "2", "3", "4", "5"}, c_.RunNumberBox);
+  ReadStoredList(registry_, lists_.RunNumber);
   if (c_.RunNumberBox.ItemIndex() >= 0)
     state.RunCount = c_.RunNumberBox.ItemIndex() + 1;
 }
 
-void SettingsStore::ReadEngineOptions() {
-  SelectStoredItem("Heapsize", {"64000", "128000", "256000", "512000", "1024000"}, c_.HeapsizeBox);
-  SelectStoredItem("Refresh", {"60", "70", "75", "85"}, c_.RefreshBox);
-  SelectStoredItem("DXLevel", {"0", "1"}, c_.DXLevelBox);
-  c_.FastZBox.SetChecked(Stored("FastZ") != "0");
+void SettingsStore::ReadDemo() {
+  const std::string demo = ReadProductValue(registry_, "Demo");
+  if (demo == "1" || demo == "2" || demo == "3")
+    c_.demo.SetItemIndex(demo[0] - '1');
+  const std::string demoFile = ReadProductValue(registry_, "Demoname");
+  if (!demoFile.empty() && files_.FileExists(demoFile))
+    c_.DemoEdit.SetText(demoFile);
+}
+
+void SettingsStore::ReadNoteAndEngineOptions() {
+  c_.NoteEdit.SetText(ReadProductValue(registry_, "Note"));
+  ReadStoredList(registry_, lists_.HDR);
+  ReadStoredList(registry_, lists_.Heapsize);
+  ReadStoredList(registry_, lists_.Refresh);
+  c_.FastZBox.SetChecked(ReadProductValue(registry_, "FastZ") != "0");
+  c_.ColorCorrBox.SetChecked(ReadProductValue(registry_, "ColorCorrection") != "0");
+  ReadStoredList(registry_, lists_.MBlur);
+  ReadStoredList(registry_, lists_.DXLevel);
 }
 
 }  // namespace tamsendor::app

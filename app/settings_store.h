@@ -3,48 +3,40 @@
 #include <string>
 #include <vector>
 
+#include "app/display_mode_list.h"
+#include "app/settings_controls.h"
 #include "bench/run_state.h"
-#include "platform/display.h"
+#include "platform/file_system.h"
 #include "platform/registry.h"
-#include "ui/check_box.h"
-#include "ui/check_group.h"
-#include "ui/combo_box.h"
 
 namespace tamsendor::app {
 
-// The distinct "W x H" texts of the primary display's modes, in the driver's order.
-std::vector<std::string> BuildDisplayModeList(const platform::DisplayModes& display);
-
-struct StoredChoiceControls {
-  ui::CheckGroup& res;
-  ui::ComboBox& RunNumberBox;
-  ui::ComboBox& HeapsizeBox;
-  ui::ComboBox& RefreshBox;
-  ui::ComboBox& DXLevelBox;
-  ui::CheckBox& FastZBox;
-};
-
-// The user's choices kept in the product key, read into the controls at start-up. A missing or
-// unexpected value leaves the control as designed (no selection, unchecked), except the check
-// boxes, which only "0" unchecks.
+// The user's choices kept in the product key, read into the controls at start-up, each by its
+// own rule. A missing or unexpected value leaves the control as designed (no selection,
+// unchecked), except the two option check boxes, which only "0" unchecks.
 class SettingsStore {
  public:
-  SettingsStore(const platform::Registry& registry, const StoredChoiceControls& controls)
-      : registry_(registry), c_(controls) {}
+  SettingsStore(platform::Registry& registry, const platform::FileSystem& files,
+                const SettingsControls& controls)
+      : registry_(registry), files_(files), c_(controls), lists_(controls) {}
 
   // Rows the display cannot show are disabled and unchecked; the others take their stored tick.
-  void ReadResolutions(const std::vector<std::string>& displayModeList);
+  void ReadResolutions(const OfferedModes& offered);
+  // The stored custom size, when the display still offers it; a size it no longer offers is
+  // forgotten ("CusW" and "CusH" become "0").
+  void ReadCustomResolution(const OfferedModes& offered);
+  void ReadFilterLevels();
   // "RunNumber" 1-5 selects its item and sets the run count; anything else leaves it 0.
   void ReadRunNumber(bench::RunState& state);
-  void ReadEngineOptions();
+  // The chosen demo, and the user's own demo file while it still exists.
+  void ReadDemo();
+  void ReadNoteAndEngineOptions();
 
  private:
-  std::string Stored(const char* name) const;
-  void SelectStoredItem(const char* name, const std::vector<std::string>& storedTexts,
-                        ui::ComboBox& box) const;
-
-  const platform::Registry& registry_;
-  StoredChoiceControls c_;
+  platform::Registry& registry_;
+  const platform::FileSystem& files_;
+  SettingsControls c_;
+  StoredLists lists_;
 };
 
 }  // namespace tamsendor::app

@@ -13,11 +13,6 @@ namespace {
 
 constexpr char kNoInformation[] = "No information";
 
-std::string ProductValue(const platform::Registry& registry, std::string_view name) {
-  return registry.ReadString(kProductRoot, std::string(kProductKey), std::string(name))
-      .value_or("");
-}
-
 }  // namespace
 
 void BenchmarkStart::BenchButtonClick() {
@@ -56,10 +51,10 @@ void BenchmarkStart::BenchButtonClick() {
   state_.ScoreTotal = 0;
   StoreRunCount();
 
-  const std::string displayMemory = ProductValue(s_.registry, "Display Memory");
+  const std::string displayMemory = ReadProductValue(s_.registry, "Display Memory");
   if (!displayMemory.empty()) {
-    const std::string driver = ProductValue(s_.registry, "Driver Version");
-    const std::string sound = ProductValue(s_.registry, "Sound");
+    const std::string driver = ReadProductValue(s_.registry, "Driver Version");
+    const std::string sound = ReadProductValue(s_.registry, "Sound");
     state_.DxDisplayMemory = displayMemory;
     state_.DxDriverVersion = driver.empty() ? kNoInformation : driver;
     state_.DxSound = sound.empty() ? kNoInformation : sound;
@@ -91,13 +86,13 @@ void BenchmarkStart::OfferToStartSteam() {
 }
 
 void BenchmarkStart::StoreRunCount() {
-  if (!s_.registry.KeyExists(kProductRoot, std::string(kProductKey)))
+  if (!ProductKeyExists(s_.registry))
     return;
   const int index = c_.RunNumberBox.ItemIndex();
   if (index < 0 || index > 4)
     return;
   const std::string count = std::to_string(index + 1);
-  s_.registry.WriteString(kProductRoot, std::string(kProductKey), "RunNumber", count);
+  WriteProductValue(s_.registry, "RunNumber", count);
   state_.RunCount = index + 1;
 }
 

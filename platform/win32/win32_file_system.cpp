@@ -80,6 +80,11 @@ bool Win32FileSystem::DirectoryExists(const std::string& path) const {
 }
 
 FileResult Win32FileSystem::MakeDirectories(const std::string& path) {
+  // "C:\a\b\" is the folder "C:\a\b": cut there, its parent would be itself and the missing
+  // parents would never be made.
+  const bool driveRoot = path.size() == 3 && path[1] == ':';
+  if (path.size() > 1 && (path.back() == '\\' || path.back() == '/') && !driveRoot)
+    return MakeDirectories(path.substr(0, path.size() - 1));
   if (DirectoryExists(path))
     return FileResult::Success();
   const std::string parent = platform::ParentFolder(path);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/app_services.h"
+#include "tests/fakes/fake_file_search.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/fake_host_facts.h"
 #include "tests/fakes/fake_processes.h"
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/fake_shell.h"
+#include "tests/fakes/fake_program_image.h"
 #include "tests/fakes/virtual_ui_thread.h"
 
 namespace tamsendor::fakes {
@@ -19,8 +21,8 @@ struct FakeAppServices {
   }
 
   app::AppServices Get() {
-    return {ui,        registry, files,   launcher, processes, dialogs,
-            placement, clock,    display, opener,   host,      probes};
+    return {ui,      registry, files, launcher, processes, dialogs, placement,  clock,
+            display, opener,   host,  probes,   program,   search,  fileDialogs};
   }
 
   VirtualUiThread ui;
@@ -35,6 +37,9 @@ struct FakeAppServices {
   FakeDocumentOpener opener;
   FakeHostFacts host;
   FakeAdapterProbes probes;
+  FakeProgramImage program;
+  FakeFileSearch search;
+  FakeFileDialogs fileDialogs;
 };
 
 }  // namespace tamsendor::fakes

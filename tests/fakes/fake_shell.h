@@ -1,12 +1,14 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/dialogs.h"
 #include "platform/display.h"
 #include "platform/document_opener.h"
+#include "platform/file_dialogs.h"
 #include "platform/locale_clock.h"
 #include "platform/short_wait.h"
 #include "platform/user_identity.h"
@@ -29,6 +31,38 @@ class FakeDialogs : public platform::Dialogs {
     const bool answer = answers.front();
     answers.pop_front();
     return answer;
+  }
+};
+
+// File and folder dialogs that record their titles and give what the test scripted; an
+// unscripted dialog is cancelled.
+class FakeFileDialogs : public platform::FileDialogs {
+ public:
+  struct Shown {
+    std::string title;
+    std::string filter;  // empty for a folder dialog
+    bool operator==(const Shown&) const = default;
+  };
+  std::vector<Shown> shown;
+  std::deque<std::optional<std::string>> choices;
+
+  std::optional<std::string> OpenFile(const std::string& title,
+                                      const std::string& filter) override {
+    shown.push_back({title, filter});
+    return Next();
+  }
+  std::optional<std::string> PickFolder(const std::string& title) override {
+    shown.push_back({title, ""});
+    return Next();
+  }
+
+ private:
+  std::optional<std::string> Next() {
+    if (choices.empty())
+      return std::nullopt;
+    auto choice = choices.front();
+    choices.pop_front();
+    return choice;
   }
 };
 

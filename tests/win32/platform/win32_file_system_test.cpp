@@ -59,6 +59,15 @@ TEST(Win32FileSystemTest, CopyAndMoveReplaceAndCreateMissingFolders) {
   EXPECT_FALSE(files.FileExists(old));
 }
 
+TEST(Win32FileSystemTest, MakesMissingParentsAlsoForAFolderEndingInASeparator) {
+  TempFolder temp;
+  Win32FileSystem files;
+  for (const char* folder : {"a\\b\\Benchmark\\", "c/d/", "e\\f"}) {
+    EXPECT_TRUE(files.MakeDirectories(temp / folder)) << folder;
+    EXPECT_TRUE(files.DirectoryExists(temp / folder)) << folder;
+  }
+}
+
 TEST(Win32FileSystemTest, FailuresKeepTheFilesAndSayWhy) {
   TempFolder temp;
   Win32FileSystem files;

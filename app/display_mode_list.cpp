@@ -1,0 +1,26 @@
+#include "app/display_mode_list.h"
+
+#include <algorithm>
+
+namespace tamsendor::app {
+
+std::vector<std::string> BuildDisplayModeList(const platform::DisplayModes& display) {
+  std::vector<std::string> list;
+  for (const platform::DisplayMode& mode : display.PrimaryModes()) {
+    std::string text = std::to_string(mode.width) + " x " + std::to_string(mode.height);
+    if (std::find(list.begin(), list.end(), text) == list.end())
+      list.push_back(std::move(text));
+  }
+  return list;
+}
+
+OfferedModes::OfferedModes(const std::vector<std::string>& displayModeList) {
+  for (const std::string& mode : displayModeList)
+    joined_ += mode + "\r\n";
+}
+
+bool OfferedModes::Offers(const std::string& modeText) const {
+  return joined_.find(modeText) != std::string::npos;
+}
+
+}  // namespace tamsendor::app

@@ -1,0 +1,80 @@
+#include "app/game_folders.h"
+
+#include "bench/product_key.h"
+#include "bench/steam_key.h"
+
+namespace tamsendor::app {
+
+namespace {
+
+constexpr char kGameExecutable[] = "hl2.exe";
+constexpr char kBrowseTitle[] = "Browse for HL2 ETWO executable";
+constexpr char kBrowseFilter[] = "HL2 ETWO executable (hl2.exe)|hl2.exe";
+
+// Steam writes its folder with "/", the search and the dialogs with "\": both count.
+std::size_t LastSeparator(std::string_view text) {
+  return text.find_last_of("\\/");
+}
+
+}  // namespace
+
+std::string ParentFolderText(std::string_view folderWithSeparator) {
+  if (folderWithSeparator.empty())
+    return {};
+  const std::string_view folder = folderWithSeparator.substr(0, folderWithSeparator.size() - 1);
+  const std::size_t cut = LastSeparator(folder);
+  return cut == std::string_view::npos ? std::string() : std::string(folder.substr(0, cut + 1));
+}
+
+void GameFolders::FindSteamAndGame() {
+  // An empty "SteamPath" counts as none: "/" would send the search through a whole drive.
+  const std::string steamPath =
+      s_.registry.ReadString(bench::kSteamRoot, bench::kSteamKey, "SteamPath").value_or("");
+  if (!steamPath.empty())
+    folders_.SteamFolder = steamPath + "/";
+
+  const std::string stored = bench::ReadProductValue(s_.registry, "Path");
+  if (!stored.empty()) {
+    if (s_.files.DirectoryExists(stored))
+      HL2PathEdit_.SetText(stored);
+  } else {
+    if (!folders_.SteamFolder.empty()) {
+      const std::string found = s_.search.FindLast(folders_.SteamFolder, kGameExecutable);
+      const std::size_t cut = LastSeparator(found);
+      if (cut != std::string::npos)
+        FindFile1FileMatch(found.substr(0, cut + 1));
+    }
+    HL2PathEdit_.SetText(folders_.GamesFolder);
+  }
+  bench::WriteProductValue(s_.registry, "Path", HL2PathEdit_.Text());
+  SetGamesFolder(HL2PathEdit_.Text());
+}
+
+void GameFolders::FindFile1FileMatch(const std::string& folderOfMatch) {
+  folders_.GamesFolder = ParentFolderText(folderOfMatch);
+}
+
+void GameFolders::RzToolButton2Click() {
+  const auto chosen = s_.fileDialogs.OpenFile(kBrowseTitle, kBrowseFilter);
+  if (!chosen)
+    return;
+  const std::size_t cut = LastSeparator(*chosen);
+  if (cut == std::string::npos)
+    return;
+  const std::string folderOfGame = chosen->substr(0, cut) + "\\";
+  if (!bench::ProductKeyExists(s_.registry))
+    return;
+  // The game's own folder may have any name; the one above it is what is kept.
+  const std::string gamesFolder = ParentFolderText(folderOfGame);
+  bench::WriteProductValue(s_.registry, "Path", gamesFolder);
+  HL2PathEdit_.SetText(gamesFolder);
+  SetGamesFolder(gamesFolder);
+}
+
+void GameFolders::SetGamesFolder(const std::string& gamesFolder) {
+  folders_.GamesFolder = gamesFolder;
+  folders_.GameModFolder = gamesFolder + "half-life 2 episode two\\ep2\\";
+  folders_.GameCfgFolder = folders_.GameModFolder + "cfg\\";
+}
+
+}  // namespace tamsendor::app

@@ -1,0 +1,106 @@
+#include "platform/win32/win32_file_dialogs.h"
+
+#include <shobjidl.h>
+
+#include <string_view>
+#include <vector>
+
+#include "platform/win32/text.h"
+
+namespace tamsendor::win32 {
+
+namespace {
+
+// COM on this thread while a dialog is up; balanced only when this call started it.
+class ComScope {
+ public:
+  ComScope()
+      : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+  ~ComScope() {
+    if (SUCCEEDED(result_))
+      CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  HRESULT result_;
+};
+
+template <typename T>
+class ComRef {
+ public:
+  ComRef() = default;
+  ~ComRef() {
+    if (object_ != nullptr)
+      object_->Release();
+  }
+  ComRef(const ComRef&) = delete;
+  ComRef& operator=(const ComRef&) = delete;
+  T** Out() { return &object_; }
+  T* operator->() const { return object_; }
+
+ private:
+  T* object_ = nullptr;
+};
+
+// "Description|pattern|Description|pattern" as the dialog's list of file types.
+struct FileTypes {
+  explicit FileTypes(std::string_view filter) {
+    std::vector<std::wstring> parts;
+    std::size_t start = 0;
+    for (;;) {
+      const std::size_t bar = filter.find('|', start);
+      parts.push_back(Widen(filter.substr(start, bar - start)));
+      if (bar == std::string_view::npos)
+        break;
+      start = bar + 1;
+    }
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2)
+      texts.push_back({parts[i], parts[i + 1]});
+    for (const auto& type : texts)
+      specs.push_back({type.first.c_str(), type.second.c_str()});
+  }
+  std::vector<std::pair<std::wstring, std::wstring>> texts;
+  std::vector<COMDLG_FILTERSPEC> specs;
+};
+
+std::optional<std::string> ShowOpenDialog(HWND owner, const std::string& title,
+                                          FILEOPENDIALOGOPTIONS wanted, const FileTypes* types) {
+  const ComScope com;
+  ComRef<IFileOpenDialog> dialog;
+  if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IFileOpenDialog, reinterpret_cast<void**>(dialog.Out()))))
+    return std::nullopt;
+  FILEOPENDIALOGOPTIONS options = 0;
+  dialog->GetOptions(&options);
+  dialog->SetOptions(options | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST | wanted);
+  dialog->SetTitle(Widen(title).c_str());
+  if (types != nullptr && !types->specs.empty())
+    dialog->SetFileTypes(static_cast<UINT>(types->specs.size()), types->specs.data());
+  if (FAILED(dialog->Show(owner)))  // cancelled, or closed without a choice
+    return std::nullopt;
+  ComRef<IShellItem> chosen;
+  if (FAILED(dialog->GetResult(chosen.Out())))
+    return std::nullopt;
+  PWSTR path = nullptr;
+  if (FAILED(chosen->GetDisplayName(SIGDN_FILESYSPATH, &path)))
+    return std::nullopt;
+  std::string result = Narrow(path);
+  CoTaskMemFree(path);
+  return result;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32FileDialogs::OpenFile(const std::string& title,
+                                                      const std::string& filter) {
+  const FileTypes types(filter);
+  return ShowOpenDialog(owner_, title, FOS_FILEMUSTEXIST, &types);
+}
+
+std::optional<std::string> Win32FileDialogs::PickFolder(const std::string& title) {
+  return ShowOpenDialog(owner_, title, FOS_PICKFOLDERS | FOS_FORCESHOWHIDDEN, nullptr);
+}
+
+}  // namespace tamsendor::win32

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/file_dialogs.h"
+
+namespace tamsendor::win32 {
+
+// The system's common item dialogs (IFileOpenDialog), owned by a window set once it exists.
+class Win32FileDialogs : public platform::FileDialogs {
+ public:
+  void SetOwner(HWND owner) { owner_ = owner; }
+
+  std::optional<std::string> OpenFile(const std::string& title, const std::string& filter) override;
+  std::optional<std::string> PickFolder(const std::string& title) override;
+
+ private:
+  HWND owner_ = nullptr;
+};
+
+}  // namespace tamsendor::win32

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/game_folders.h"
+#include "tests/native/app/started_form.h"
+#include "ui/edit.h"
+#include "ui/picture_button.h"
+
+namespace tamsendor::app {
+namespace {
+
+using testing::StartedForm;
+
+constexpr char kProgramFolder[] = "C:\\Program Files\\Korvalin Tamsendor\\";
+constexpr char kDefaultResults[] = "C:\\Program Files\\Korvalin Tamsendor\\Benchmark\\";
+
+TEST(FoldersTest, TheParentOfAFolderEndsInItsSeparator) {
+  struct Case {
+    const char* folder;
+    const char* parent;
+  };
+  const Case cases[] = {
+      {"X:\\Games\\half-life 2 episode two\\", "X:\\Games\\"},
+      {"c:/program files/steam/steamapps\\joe\\half-life 2 episode two\\",
+       "c:/program files/steam/steamapps\\joe\\"},
+      {"c:/steam/hl2\\", "c:/steam/"},
+      {"X:\\Games\\", "X:\\"},
+      {"X:\\", ""},
+      {"", ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ParentFolderText(c.folder), c.parent) << c.folder;
+}
+
+TEST(FoldersTest, StartUpFindsTheSteamClientAndTheGame) {
+  struct Case {
+    const char* what;
+    std::optional<std::string> steamPath;
+    std::string storedPath;
+    std::vector<std::string> folders;      // existing folders
+    std::vector<std::string> searchFiles;  // the Steam tree, in walk order
+    std::string steamFolder;
+    std::string gamesFolder;
+    bool searched;
+  };
+  const std::string hl2 = "half-life 2 episode two\\hl2.exe";
+  const Case cases[] = {
+      {"first start: the game is searched below Steam",
+       "c:/program files/steam",
+       "",
+       {},
+       {"c:/program files/steam/steamapps\\joe\\" + hl2},
+       "c:/program files/steam/",
+       "c:/program files/steam/steamapps\\joe\\",
+       true},
+      {"the last match wins",
+       "c:/steam",
+       "",
+       {},
+       {"c:/steam/steamapps\\common\\" + hl2, "c:/steam/steamapps\\joe\\" + hl2,
+        "c:/steam/steamapps\\joe\\readme.txt"},
+       "c:/steam/",
+       "c:/steam/steamapps\\joe\\",
+       true},
+      {"nothing found", "c:/steam", "", {}, {"c:/steam/steam.exe"}, "c:/steam/", "", true},
+      {"no SteamPath: no search", std::nullopt, "", {}, {"c:/steam/" + hl2}, "", "", false},
+      {"an empty SteamPath is none", "", "", {}, {"c:/" + hl2}, "", "", false},
+      {"a stored folder that exists",
+       "c:/steam",
+       "D:\\Games\\",
+       {"D:\\Games"},
+       {"c:/steam/steamapps\\common\\" + hl2},
+       "c:/steam/",
+       "D:\\Games\\",
+       false},
+      {"a stale stored folder is dropped",
+       "c:/steam",
+       "D:\\Gone\\",
+       {},
+       {"c:/steam/steamapps\\common\\" + hl2},
+       "c:/steam/",
+       "",
+       false},
+  };
+  for (const Case& c : cases) {
+    StartedForm s;
+    if (c.steamPath)
+      s.SetSteamPath(*c.steamPath);
+    s.Store("Path", c.storedPath);
+    for (const auto& folder : c.folders)
+      s.services.files.AddDirectory(folder);
+    for (const auto& file : c.searchFiles)
+      s.services.search.AddFile(file);
+    const TForm1& form = s.Start();
+
+    const bench::Folders& f = form.Folders();
+    EXPECT_EQ(f.SteamFolder, c.steamFolder) << c.what;
+    EXPECT_EQ(f.GamesFolder, c.gamesFolder) << c.what;
+    EXPECT_EQ(f.GameModFolder, c.gamesFolder + "half-life 2 episode two\\ep2\\") << c.what;
+    EXPECT_EQ(f.GameCfgFolder, c.gamesFolder + "half-life 2 episode two\\ep2\\cfg\\") << c.what;
+    EXPECT_EQ(s.Control<ui::Edit>("HL2PathEdit").Text(), c.gamesFolder) << c.what;
+    EXPECT_EQ(s.Stored("Path"), c.gamesFolder) << c.what;
+    EXPECT_EQ(s.services.search.Searches(),
+              c.searched ? std::vector<std::string>{c.steamFolder} : std::vector<std::string>{})
+        << c.what;
+  }
+}
+
+TEST(FoldersTest, StartUpKeepsAnExistingResultsFolderElseTakesTheDefault) {
+  struct Case {
+    std::optional<std::string> stored;
+    bool exists;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {"E:\\Results\\", true, "E:\\Results\\"},  {"D:\\", true, "D:\\"},
+      {"E:\\Deleted\\", false, kDefaultResults}, {"", false, kDefaultResults},
+      {std::nullopt, false, kDefaultResults},
+  };
+  for (const Case& c : cases) {
+    StartedForm s;
+    if (c.stored)
+      s.Store("ResultPath", *c.stored);
+    if (c.exists)
+      s.services.files.AddDirectory(*c.stored);
+    const TForm1& form = s.Start();
+    EXPECT_EQ(s.Control<ui::Edit>("ResEdit").Text(), c.shown) << c.stored.value_or("(none)");
+    EXPECT_EQ(form.Folders().ResultsFolder, c.shown);
+    EXPECT_EQ(s.Stored("ResultPath"), c.shown);
+    EXPECT_EQ(form.Folders().ProgramFolder, kProgramFolder);
+    EXPECT_TRUE(s.services.files.DirectoryExists(kDefaultResults));
+  }
+}
+
+TEST(FoldersTest, TheGameBrowseStoresTheFolderAboveTheGame) {
+  struct Case {
+    std::optional<std::string> chosen;
+    std::string gamesFolder;
+  };
+  const Case cases[] = {
+      {"X:\\Games\\half-life 2 episode two\\hl2.exe", "X:\\Games\\"},
+      {"E:\\Steam\\steamapps\\common\\Episode Two\\hl2.exe", "E:\\Steam\\steamapps\\common\\"},
+      {std::nullopt, "D:\\Old\\"},  // cancelled
+  };
+  for (const Case& c : cases) {
+    StartedForm s;
+    s.Store("Path", "D:\\Old\\");
+    s.services.files.AddDirectory("D:\\Old");
+    const TForm1& form = s.Start();
+    s.services.fileDialogs.choices.push_back(c.chosen);
+    s.Control<ui::PictureButton>("RzToolButton2").HandleClick();
+
+    const std::vector<fakes::FakeFileDialogs::Shown> shown = {
+        {"Browse for HL2 ETWO executable", "HL2 ETWO executable (hl2.exe)|hl2.exe"}};
+    EXPECT_EQ(s.services.fileDialogs.shown, shown);
+    const std::string what = c.chosen.value_or("(cancelled)");
+    EXPECT_EQ(s.Stored("Path"), c.gamesFolder) << what;
+    EXPECT_EQ(s.Control<ui::Edit>("HL2PathEdit").Text(), c.gamesFolder) << what;
+    EXPECT_EQ(form.Folders().GamesFolder, c.gamesFolder) << what;
+    EXPECT_EQ(form.Folders().GameCfgFolder, c.gamesFolder + "half-life 2 episode two\\ep2\\cfg\\")
+        << what;
+  }
+}
+
+TEST(FoldersTest, TheGameBrowseChangesNothingWithoutTheProductKey) {
+  StartedForm s;
+  s.Store("Path", "D:\\Old\\");
+  s.services.files.AddDirectory("D:\\Old");
+  const TForm1& form = s.Start();
+  s.services.registry.DeleteKey(bench::kProductRoot, std::string(bench::kProductKey));
+  s.services.fileDialogs.choices.push_back("X:\\Games\\half-life 2 episode two\\hl2.exe");
+  s.Control<ui::PictureButton>("RzToolButton2").HandleClick();
+  EXPECT_EQ(s.Control<ui::Edit>("HL2PathEdit").Text(), "D:\\Old\\");
+  EXPECT_EQ(form.Folders().GamesFolder, "D:\\Old\\");
+  EXPECT_FALSE(s.services.registry.KeyExists(bench::kProductRoot, std::string(bench::kProductKey)));
+}
+
+TEST(FoldersTest, TheResultsBrowseKeepsADriveRootAndEndsOtherFoldersWithASeparator) {
+  struct Case {
+    std::optional<std::string> chosen;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {"D:\\", "D:\\"},
+      {"D:\\Results", "D:\\Results\\"},
+      {std::nullopt, kDefaultResults},
+  };
+  for (const Case& c : cases) {
+    StartedForm s;
+    const TForm1& form = s.Start();
+    s.services.fileDialogs.choices.push_back(c.chosen);
+    s.Control<ui::PictureButton>("RzToolButton5").HandleClick();
+    EXPECT_EQ(s.services.fileDialogs.shown,
+              (std::vector<fakes::FakeFileDialogs::Shown>{{"Results folder", ""}}));
+    EXPECT_EQ(s.Control<ui::Edit>("ResEdit").Text(), c.shown);
+    EXPECT_EQ(form.Folders().ResultsFolder, c.shown);
+    EXPECT_EQ(s.Stored("ResultPath"), c.shown);
+  }
+}
+
+TEST(FoldersTest, LeavingTheResultsFieldStoresWhatItShows) {
+  StartedForm s;
+  s.Start();
+  s.Store("ResultPath", "elsewhere");
+  s.Control<ui::Edit>("ResEdit").HandleFocusLeft();
+  EXPECT_EQ(s.Stored("ResultPath"), kDefaultResults);
+
+  s.Store("ResultPath", "elsewhere");
+  s.Control<ui::Edit>("ResEdit").SetText("");
+  s.Control<ui::Edit>("ResEdit").HandleFocusLeft();
+  EXPECT_EQ(s.Stored("ResultPath"), "elsewhere") << "an empty field is not stored";
+}
+
+TEST(FoldersTest, OpenShowsTheResultsFolderOrSaysItIsGone) {
+  StartedForm s;
+  s.Store("ResultPath", "E:\\Results\\");
+  s.services.files.AddDirectory("E:\\Results");
+  s.Start();
+  auto& open = s.Control<ui::PictureButton>("OpenResFolder");
+  open.HandleClick();
+  EXPECT_EQ(s.services.opener.opened, std::vector<std::string>{"E:\\Results\\"});
+  EXPECT_TRUE(s.services.dialogs.messages.empty());
+
+  s.Control<ui::Edit>("ResEdit").SetText("E:\\Deleted\\");
+  open.HandleClick();
+  EXPECT_EQ(s.services.dialogs.messages,
+            std::vector<std::string>{"The results directory not exist."});
+
+  s.Control<ui::Edit>("ResEdit").SetText("");
+  open.HandleClick();
+  EXPECT_EQ(s.services.opener.opened.size(), 1u);
+  EXPECT_EQ(s.services.dialogs.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tamsendor::app
