@@ -114,7 +114,7 @@ if [ -z "$report" ]; then
   status=1
 else
   echo "Report: $report"
-  iconv -f latin1 -t utf-8 "$report" | grep -o 'Resolution: [^<]*\|Score = [^<]*' | sed 's/^/  /'
+  iconv -f latin1 -t utf-8 "$report" | grep -o 'Resolution: [^<]*\|Score = [^<]*\|Average score = [^<]*' | sed 's/^/  /'
   # The program opened it in the default browser, which renders it into out/.
   for _ in $(seq 100); do
     [ -s "$out/report.png" ] && break
