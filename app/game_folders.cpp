@@ -73,6 +73,13 @@ void GameFolders::RzToolButton2Click() {
 
 void GameFolders::SetGamesFolder(const std::string& gamesFolder) {
   folders_.GamesFolder = gamesFolder;
+  // A game not found has no folders: relative names would point into whatever folder is
+  // current, and the program would write the game's files there.
+  if (gamesFolder.empty()) {
+    folders_.GameModFolder.clear();
+    folders_.GameCfgFolder.clear();
+    return;
+  }
   folders_.GameModFolder = gamesFolder + "half-life 2 episode two\\ep2\\";
   folders_.GameCfgFolder = folders_.GameModFolder + "cfg\\";
 }

@@ -99,8 +99,11 @@ TEST(FoldersTest, StartUpFindsTheSteamClientAndTheGame) {
     const bench::Folders& f = form.Folders();
     EXPECT_EQ(f.SteamFolder, c.steamFolder) << c.what;
     EXPECT_EQ(f.GamesFolder, c.gamesFolder) << c.what;
-    EXPECT_EQ(f.GameModFolder, c.gamesFolder + "half-life 2 episode two\\ep2\\") << c.what;
-    EXPECT_EQ(f.GameCfgFolder, c.gamesFolder + "half-life 2 episode two\\ep2\\cfg\\") << c.what;
+    // A game not found has no folders of its own, not names relative to the current folder.
+    const std::string mod =
+        c.gamesFolder.empty() ? "" : c.gamesFolder + "half-life 2 episode two\\ep2\\";
+    EXPECT_EQ(f.GameModFolder, mod) << c.what;
+    EXPECT_EQ(f.GameCfgFolder, mod.empty() ? "" : mod + "cfg\\") << c.what;
     EXPECT_EQ(s.Control<ui::Edit>("HL2PathEdit").Text(), c.gamesFolder) << c.what;
     EXPECT_EQ(s.Stored("Path"), c.gamesFolder) << c.what;
     EXPECT_EQ(s.services.search.Searches(),
