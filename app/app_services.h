@@ -11,7 +11,9 @@
 #include "platform/processes.h"
 #include "platform/program_image.h"
 #include "platform/registry.h"
+#include "platform/short_wait.h"
 #include "platform/ui_thread.h"
+#include "platform/user_identity.h"
 #include "platform/window_placement.h"
 #include "sysinfo/adapter_facts.h"
 
@@ -35,6 +37,8 @@ struct AppServices {
   platform::ProgramImage& program;
   platform::FileSearch& search;
   platform::FileDialogs& fileDialogs;
+  platform::ShortWait& wait;
+  const platform::UserIdentity& identity;
 };
 
 }  // namespace tamsendor::app

@@ -15,6 +15,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_ui_thread.h"
+#include "platform/win32/win32_user_identity.h"
 #include "sysinfo/unprobed_adapters.h"
 #include "ui/application.h"
 
@@ -39,11 +40,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::Win32ProgramImage program;
   win32::Win32FileSearch search;
   win32::Win32FileDialogs fileDialogs;
+  win32::Win32ShortWait wait;
+  const win32::Win32UserIdentity identity;
 
   ui::Application application("Korvalin Tamsendor");
   app::TForm1 form1(application,
                     {uiThread, registry, files, launcher, processes, dialogs, placement, clock,
-                     display, opener, host, probes, program, search, fileDialogs});
+                     display, opener, host, probes, program, search, fileDialogs, wait, identity});
   const app::MainArtwork artwork;
   win32::FormWindow window(form1.Form(), form1.Controls(), artwork, win32::FormWindow::Role::Main);
   placement.Attach(window.Handle());

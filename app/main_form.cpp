@@ -3,6 +3,7 @@
 #include "app/main_form_layout.h"
 #include "bench/product_key.h"
 #include "bench/steam_key.h"
+#include "gameconfig/user_sid.h"
 #include "sysinfo/directx_facts.h"
 #include "ui/busy_indicator.h"
 #include "ui/button.h"
@@ -23,14 +24,25 @@ TForm1::TForm1(ui::Application& application, const AppServices& services)
       form_("TForm1"),
       controls_(MainFormLayout(), services.timers),
       lifecycle_(application, form_, cleanUp_),
+      gameSettings_(GameSettingsControls(), services.registry, state_),
+      autoexec_({controls_.Get<ui::ComboBox>("HDRBox"), controls_.Get<ui::ComboBox>("MBlurBox"),
+                 controls_.Get<ui::CheckBox>("ColorCorrBox")},
+                services.files, services.dialogs, services.wait, state_, folders_),
+      demos_({controls_.Get<ui::RadioGroup>("demo"), controls_.Get<ui::Edit>("DemoEdit"),
+              controls_.Get<ui::Control>("DemoEditButton")},
+             services.files, services.registry, services.dialogs, services.fileDialogs, state_,
+             folders_),
+      recovery_(controls_.Get<ui::Edit>("NoteEdit"), services.files, services.registry,
+                services.dialogs, state_, folders_, autoexec_, demos_),
+      preparation_(folders_, services.dialogs, autoexec_, demos_, gameSettings_),
       runners_(services.launcher),
       launcher_(LaunchControls(), state_, folders_, runners_.cp),
-      collection_(CollectionControls(),
-                  {services.placement, services.files, services.dialogs, services.opener,
-                   services.clock, services.host, services.probes},
-                  state_, folders_,
-                  {// The game's files are not changed yet, so there is nothing to put back.
-                   [] {}, [] {}}),
+      collection_(
+          CollectionControls(),
+          {services.placement, services.files, services.dialogs, services.opener, services.clock,
+           services.host, services.probes},
+          state_, folders_,
+          {[this] { autoexec_.RestoreAutoexec(); }, [this] { recovery_.CleanUpAfterBenchmark(); }}),
       sequencer_(state_, launcher_, controls_.Get<ui::Label>("RunsLabel"), services.processes,
                  services.timers, [this] { collection_.CollectResults(); }),
       start_(StartControls(),
@@ -43,14 +55,7 @@ TForm1::TForm1(ui::Application& application, const AppServices& services)
                     state_, controls_.Get<ui::BusyIndicator>("AdvCircularProgress1"));
                 start_.StartBenchmark();
               },
-              [this] {
-                // Until the demo choice and the game's files are handled here, the first
-                // shipped demo is named, with the fixed detail level.
-                state_.DemoName = "qordemo1";
-                state_.DemoCaption = "Korvalin demo 1";
-                state_.DetailLevelName = "Maximum";
-                return true;
-              },
+              [this] { return preparation_.PrepareGame(); },
               [this] { collection_.WriteReportHeader(); }}),
       store_(services.registry, services.files, StoredChoices()),
       writers_(services.registry, StoredChoices()),
@@ -101,6 +106,12 @@ report::CollectionControls TForm1::CollectionControls() {
           controls_.Get<ui::ComboBox>("MBlurBox"), controls_.Get<ui::ComboBox>("DXLevelBox"),
           controls_.Get<ui::ComboBox>("AABox"),    controls_.Get<ui::ComboBox>("AFBox"),
           controls_.Get<ui::CheckBox>("FastZBox"), controls_.Get<ui::CheckBox>("ColorCorrBox")};
+}
+
+gameconfig::GameSettingsControls TForm1::GameSettingsControls() {
+  return {controls_.Get<ui::ComboBox>("AFBox"), controls_.Get<ui::ComboBox>("AABox"),
+          controls_.Get<ui::CheckBox>("ColorCorrBox"), controls_.Get<ui::ComboBox>("HDRBox"),
+          controls_.Get<ui::ComboBox>("MBlurBox")};
 }
 
 SettingsControls TForm1::StoredChoices() {
@@ -159,6 +170,8 @@ void TForm1::FormCreate() {
   store_.ReadDemo();
   results_.ReadResultPath();
   store_.ReadNoteAndEngineOptions();
+  recovery_.CheckLeftoverAutoexec();
+  gameSettings_.UserSid = gameconfig::ReadUserSid(services_.identity);
 }
 
 void TForm1::Connect() {
@@ -179,6 +192,16 @@ void TForm1::Connect() {
   form_.OnCloseQuery = [this](bool& canClose) { lifecycle_.FormCloseQuery(canClose); };
   form_.OnClose = [this] { lifecycle_.FormClose(); };
   ConnectSettings();
+
+  auto& demo = controls_.Get<ui::RadioGroup>("demo");
+  demo.OnChanging = [this] { demos_.demoChanging(); };
+  demo.OnMouseLeave = [this] { demos_.demoMouseLeave(); };
+  controls_.Get<ui::PictureButton>("DemoEditButton").OnClick = [this] {
+    demos_.DemoEditButtonClick();
+  };
+  cleanUp_.onExitButton.push_back([this] { recovery_.SpeedButton1Click(); });
+  cleanUp_.onCloseQuery.push_back([this] { recovery_.FormCloseQuery(); });
+  cleanUp_.onClose.push_back([this] { recovery_.FormClose(); });
 }
 
 void TForm1::ConnectSettings() {

@@ -16,6 +16,11 @@
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"
 #include "bench/run_state.h"
+#include "gameconfig/autoexec_files.h"
+#include "gameconfig/demo_installer.h"
+#include "gameconfig/game_preparation.h"
+#include "gameconfig/game_recovery.h"
+#include "gameconfig/game_settings.h"
 #include "report/result_collection.h"
 #include "ui/application.h"
 #include "ui/control_set.h"
@@ -48,6 +53,7 @@ class TForm1 {
   bench::StartControls StartControls();
   report::CollectionControls CollectionControls();
   SettingsControls StoredChoices();
+  gameconfig::GameSettingsControls GameSettingsControls();
   void ConnectSettings();
 
   AppServices services_;
@@ -58,6 +64,11 @@ class TForm1 {
 
   bench::RunState state_;
   bench::Folders folders_;
+  gameconfig::GameRegistrySettings gameSettings_;
+  gameconfig::AutoexecFiles autoexec_;
+  gameconfig::DemoInstaller demos_;
+  gameconfig::GameRecovery recovery_;
+  gameconfig::GamePreparation preparation_;
   bench::ProcessRunners runners_;
   bench::ResolutionLauncher launcher_;
   report::ResultCollection collection_;

@@ -152,10 +152,7 @@ void DemoInstaller::StoreChoice() {
   const int choice = c_.demo.ItemIndex();
   if (choice < kDemo1 || choice > kCustom)
     return;
-  if (!registry_.KeyExists(bench::kProductRoot, std::string(bench::kProductKey)))
-    return;
-  registry_.WriteString(bench::kProductRoot, std::string(bench::kProductKey), "Demo",
-                        std::to_string(choice + 1));
+  bench::WriteProductValue(registry_, "Demo", std::to_string(choice + 1));
 }
 
 void DemoInstaller::demoChanging() {
@@ -167,6 +164,15 @@ void DemoInstaller::demoChanging() {
 
 void DemoInstaller::demoMouseLeave() {
   StoreChoice();
+}
+
+void DemoInstaller::DemoEditButtonClick() {
+  const auto chosen = fileDialogs_.OpenFile("", "Half-Life 2 demo file (*.dem)|*.dem");
+  if (!chosen)
+    return;
+  c_.DemoEdit.SetText(*chosen);
+  if (!c_.DemoEdit.Text().empty())
+    bench::WriteProductValue(registry_, "Demoname", c_.DemoEdit.Text());
 }
 
 }  // namespace tamsendor::gameconfig

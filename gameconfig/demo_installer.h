@@ -5,6 +5,7 @@
 #include "bench/folders.h"
 #include "bench/run_state.h"
 #include "platform/dialogs.h"
+#include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "ui/control.h"
@@ -25,12 +26,14 @@ struct DemoControls {
 class DemoInstaller {
  public:
   DemoInstaller(const DemoControls& controls, platform::FileSystem& files,
-                platform::Registry& registry, platform::Dialogs& dialogs, bench::RunState& state,
+                platform::Registry& registry, platform::Dialogs& dialogs,
+                platform::FileDialogs& fileDialogs, bench::RunState& state,
                 const bench::Folders& folders)
       : c_(controls),
         files_(files),
         registry_(registry),
         dialogs_(dialogs),
+        fileDialogs_(fileDialogs),
         state_(state),
         folders_(folders) {}
 
@@ -45,6 +48,8 @@ class DemoInstaller {
 
   void demoChanging();
   void demoMouseLeave();
+  // The user chooses their own demo file; it is kept for the next start.
+  void DemoEditButtonClick();
 
   // The name the game's console is given for a demo file, or empty when the file is no demo or
   // its name is one the console cannot take.
@@ -60,6 +65,7 @@ class DemoInstaller {
   platform::FileSystem& files_;
   platform::Registry& registry_;
   platform::Dialogs& dialogs_;
+  platform::FileDialogs& fileDialogs_;
   bench::RunState& state_;
   const bench::Folders& folders_;
 };

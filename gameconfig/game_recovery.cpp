@@ -12,9 +12,7 @@ constexpr char kLeftoverQuestion[] =
 }
 
 void GameRecovery::WriteNoErrorWarning(const char* value) {
-  if (registry_.KeyExists(bench::kProductRoot, std::string(bench::kProductKey)))
-    registry_.WriteString(bench::kProductRoot, std::string(bench::kProductKey), "NoErrorWarning",
-                          value);
+  bench::WriteProductValue(registry_, "NoErrorWarning", value);
 }
 
 void GameRecovery::CheckLeftoverAutoexec() {
@@ -25,9 +23,7 @@ void GameRecovery::CheckLeftoverAutoexec() {
   if (leftover || files_.FileExists(folders_.ProgramFolder + "hl2set.ini"))
     WriteNoErrorWarning("1");
 
-  const auto warning =
-      registry_.ReadString(bench::kProductRoot, std::string(bench::kProductKey), "NoErrorWarning");
-  if (warning.value_or("") != "1")
+  if (bench::ReadProductValue(registry_, "NoErrorWarning") != "1")
     return;
   // An autoexec_old.cfg beside it is the user's file; the next restore puts it back.
   if (leftover && dialogs_.ConfirmYesNo(kLeftoverQuestion)) {
@@ -42,12 +38,9 @@ void GameRecovery::CleanUpAfterBenchmark() {
 }
 
 void GameRecovery::SaveNoteAndForgetDirectXFacts() {
-  const std::string key(bench::kProductKey);
-  if (!registry_.KeyExists(bench::kProductRoot, key))
-    return;
-  registry_.WriteString(bench::kProductRoot, key, "Note", NoteEdit_.Text());
+  bench::WriteProductValue(registry_, "Note", NoteEdit_.Text());
   for (const char* name : {"Display Memory", "Driver Version", "Sound"})
-    registry_.WriteString(bench::kProductRoot, key, name, "");
+    bench::WriteProductValue(registry_, name, "");
 }
 
 void GameRecovery::FormCloseQuery() {

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/short_wait.h"
 #include "platform/ui_thread.h"
 
 namespace tamsendor::win32 {
@@ -35,6 +36,11 @@ class Win32UiThread : public platform::Dispatcher, public platform::Timers {
   std::vector<std::function<void()>> posted_;
   platform::TimerId nextTimer_ = 1;
   std::map<platform::TimerId, std::function<void()>> timers_;
+};
+
+class Win32ShortWait : public platform::ShortWait {
+ public:
+  void Wait(std::uint32_t milliseconds) override { Sleep(milliseconds); }
 };
 
 }  // namespace tamsendor::win32

@@ -71,8 +71,7 @@ struct BenchControls {
   ui::Edit& NoteEdit = Get<ui::Edit>("NoteEdit");
 };
 
-inline BenchControls::BenchControls(platform::Timers& timers)
-    : set(app::MainFormLayout(), timers) {
+inline BenchControls::BenchControls(platform::Timers& timers) : set(app::MainFormLayout(), timers) {
   app::ApplyMainFormDesign(MainWindow, set);
   RefreshBox.SetItemIndex(0);
   HeapsizeBox.SetItemIndex(0);

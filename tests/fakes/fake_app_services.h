@@ -21,8 +21,8 @@ struct FakeAppServices {
   }
 
   app::AppServices Get() {
-    return {ui,      registry, files, launcher, processes, dialogs, placement,  clock,
-            display, opener,   host,  probes,   program,   search,  fileDialogs};
+    return {ui,     registry, files,  launcher, processes, dialogs,     placement, clock,   display,
+            opener, host,     probes, program,  search,    fileDialogs, wait,      identity};
   }
 
   VirtualUiThread ui;
@@ -40,6 +40,8 @@ struct FakeAppServices {
   FakeProgramImage program;
   FakeFileSearch search;
   FakeFileDialogs fileDialogs;
+  FakeShortWait wait;
+  FakeUserIdentity identity;
 };
 
 }  // namespace tamsendor::fakes

@@ -21,6 +21,8 @@ class FakeFileSystem : public platform::FileSystem {
   // read-only folder.
   void SetReadOnly(const std::string& path);
   std::size_t FileCount() const { return files_.size(); }
+  // Every file's content by its path in canonical form (see platform::PathKey).
+  const std::map<std::string, std::string>& Files() const { return files_; }
   // Runs before every change a caller asks for (make, write, copy, move, remove): a test can
   // count the steps or stop the program between any two of them.
   std::function<void()> beforeChange;

@@ -3,6 +3,7 @@
 #include "app/main_form.h"
 #include "bench/product_key.h"
 #include "tests/fakes/fake_app_services.h"
+#include "tests/native/app/installed_machine.h"
 #include "ui/check_group.h"
 #include "ui/combo_box.h"
 #include "ui/picture_button.h"
@@ -23,7 +24,7 @@ struct StartUp {
 };
 
 TEST(MainFormStartUpTest, StoredChoicesOnTheOfferedModesAndRunStartsTheGame) {
-  StartUp s;
+  testing::InstalledMachine s;
   s.services.display.modes = {{640, 480}, {640, 480}, {1024, 768}, {1280, 1024}};
   s.Store("640", "1");
   s.Store("1024", "0");
@@ -31,9 +32,7 @@ TEST(MainFormStartUpTest, StoredChoicesOnTheOfferedModesAndRunStartsTheGame) {
   s.Store("RunNumber", "2");
   s.Store("Heapsize", "128000");
   s.Store("FastZ", "");
-  s.services.registry.WriteString(RegistryRoot::CurrentUser, "Software\\Valve\\Steam", "SteamPath",
-                                  "c:/program files (x86)/steam");
-  TForm1 form(s.application, s.services.Get());
+  TForm1& form = s.Start();
 
   const auto& res = form.Controls().Get<ui::CheckGroup>("res");
   EXPECT_TRUE(res.ItemChecked(0));
@@ -49,7 +48,6 @@ TEST(MainFormStartUpTest, StoredChoicesOnTheOfferedModesAndRunStartsTheGame) {
   EXPECT_EQ(form.Folders().SteamFolder, "c:/program files (x86)/steam/");
   EXPECT_TRUE(s.services.dialogs.messages.empty());
 
-  s.services.processes.entries.push_back({4, "steam.exe"});
   form.Controls().Get<ui::PictureButton>("BenchButton").HandleClick();
   ASSERT_EQ(s.services.launcher.starts().size(), 1u);
   EXPECT_EQ(s.services.launcher.starts()[0].commandLine,

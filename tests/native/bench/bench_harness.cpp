@@ -35,23 +35,9 @@ BenchHarness::BenchHarness()
   cp.OnTerminate = [this](TJvCreateProcess& sender, std::uint32_t code) {
     sequencer.cpTerminate(sender, code);
   };
-  launcher.onStart = [this](std::size_t index, const platform::ProcessStart& launch) {
-    PlayLaunch(index, launch);
+  game.onLaunch = [this](const platform::ProcessStart&) {
+    runsLabelAtLaunch.push_back(RunsLabel.Caption());
   };
-}
-
-void BenchHarness::PlayLaunch(std::size_t index, const platform::ProcessStart& launch) {
-  if (launch.commandLine.find("-applaunch 420") == std::string::npos)
-    return;
-  runsLabelAtLaunch.push_back(RunsLabel.Caption());
-  const std::uint32_t id = nextProcessId_++;
-  ui.After(1000, [this, id] { processes.entries.push_back({id, "hl2.exe"}); });
-  ui.After(1000 + gameMs, [this, id, run = gameRuns_++] {
-    if (onGameExit)
-      onGameExit(run);
-    std::erase_if(processes.entries, [id](const auto& e) { return e.id == id; });
-  });
-  ui.After(2000, [this, index] { launcher.EndProcess(index, 0); });
 }
 
 void BenchHarness::Choose(const std::vector<int>& rows, int runCount,

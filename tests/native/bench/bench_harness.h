@@ -16,6 +16,7 @@
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/common/bench_controls.h"
+#include "tests/common/simulated_game.h"
 #include "tests/fakes/virtual_ui_thread.h"
 
 namespace tamsendor::bench::testing {
@@ -31,7 +32,7 @@ struct Collected {
 
 // The benchmark's objects wired as the main window wires them, on fakes and headless controls,
 // with a simulated Steam client and game: each launch's steam.exe ends after 2 s, the game it
-// starts appears after 1 s and runs for `gameMs`.
+// starts appears after 1 s and runs for `game.gameMs`.
 class BenchHarness {
  public:
   BenchHarness();
@@ -67,7 +68,6 @@ class BenchHarness {
 
   RunState state;
   Folders folders;
-  std::uint32_t gameMs = 60000;
   std::vector<Collected> collected;
   std::vector<std::string> runsLabelAtLaunch;
   int directXStarts = 0;
@@ -79,8 +79,8 @@ class BenchHarness {
   // records its call and ends the benchmark after the last run, and the header is counted.
   std::function<void()> collect;
   std::function<void()> writeHeader;
-  // Called as the game of the n-th run (from 0) ends: what it leaves behind.
-  std::function<void(std::size_t run)> onGameExit;
+
+  tamsendor::testing::SimulatedGame game{ui, launcher, processes};
 
   ProcessRunners runners{launcher};
   TJvCreateProcess& cp = runners.cp;
@@ -89,9 +89,6 @@ class BenchHarness {
   BenchmarkStart start;
 
  private:
-  void PlayLaunch(std::size_t index, const platform::ProcessStart& launch);
-  std::uint32_t nextProcessId_ = 1000;
-  std::size_t gameRuns_ = 0;
 };
 
 }  // namespace tamsendor::bench::testing

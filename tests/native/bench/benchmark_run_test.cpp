@@ -88,7 +88,7 @@ TEST(BenchmarkRunTest, CustomSizeLineAndTag) {
 
 TEST(BenchmarkRunTest, WaitsKeepTheirLengthsAndOrder) {
   BenchHarness h;
-  h.gameMs = 41000;  // the game runs from 1 s to 42 s after the launch
+  h.game.gameMs = 41000;  // the game runs from 1 s to 42 s after the launch
   h.Choose({2}, 1);
   h.RunToEnd();
   // steam.exe ends at 2 s; settle 30 s; polls at 32, 37, 42 s (the game is gone at 42 s); the
@@ -124,7 +124,7 @@ TEST(BenchmarkRunTest, AnotherGameProcessKeepsThePollingGoing) {
 
 TEST(BenchmarkRunTest, ClosingWhileTheGameHangsLeavesNothingPending) {
   BenchHarness h;
-  h.gameMs = 24u * 3600 * 1000;
+  h.game.gameMs = 24u * 3600 * 1000;
   h.Choose({2}, 1);
   {
     // The main window's own sequencer, released when the window closes mid-benchmark.

@@ -45,6 +45,7 @@ struct GameFolder {
   fakes::FakeRegistry registry;
   fakes::FakeDialogs dialogs;
   fakes::FakeShortWait wait;
+  fakes::FakeFileDialogs fileDialogs;
   bench::RunState state;
   bench::Folders folders;
   AutoexecFiles autoexec{{controls.HDRBox, controls.MBlurBox, controls.ColorCorrBox},
@@ -56,7 +57,8 @@ struct GameFolder {
   ui::RadioGroup demo{"demo"};
   ui::Edit DemoEdit{"DemoEdit"};
   ui::Control DemoEditButton{"DemoEditButton"};
-  DemoInstaller demos{{demo, DemoEdit, DemoEditButton}, files, registry, dialogs, state, folders};
+  DemoInstaller demos{
+      {demo, DemoEdit, DemoEditButton}, files, registry, dialogs, fileDialogs, state, folders};
   GameRecovery recovery{controls.NoteEdit, files,    registry, dialogs, state,
                         folders,           autoexec, demos};
 };

@@ -28,7 +28,7 @@ struct ReportRun {
       h.Record();
       collection.CollectResults();
     };
-    h.onGameExit = [this](std::size_t run) {
+    h.game.onGameExit = [this](std::size_t run) {
       if (run >= figures.size() || figures[run].empty())
         return;
       const std::string& figure = figures[run];
