@@ -13,30 +13,15 @@ wine_fresh_prefix "$root/build/wineprefix-template" "$WINEPREFIX"
 trap wine_server_stop EXIT
 wine_server_start
 
-# The installation: the program with its product key and stored choices (640 x 480, 1024 x 768
-# and 1280 x 1024, two runs each; the program disables those the display does not offer, and
-# Xvfb offers only its screen size, 1280 x 1024), the Steam client with its key, and the game below the client's
-# library folder with the demo and a configuration.
-drive_c="$WINEPREFIX/drive_c"
-program="$drive_c/Program Files/Korvalin Tamsendor"
-steam="$drive_c/Program Files (x86)/Steam"
-game="$steam/steamapps/common/half-life 2 episode two"
-mkdir -p "$program" "$game/ep2/cfg"
-cp "$bin/tamsendor.exe" "$program/"
-cp "$bin/steam.exe" "$steam/"
-cp "$bin/hl2.exe" "$game/"
-printf 'stand-in demo\r\n' >"$game/ep2/qordemo1.dem"
-printf 'echo stand-in configuration\r\n' >"$game/ep2/cfg/autoexec.cfg"
+# The installation: the program with its stored choices (640 x 480, 1024 x 768 and 1280 x 1024,
+# two runs each, the first shipped demo; the program disables the sizes the display does not
+# offer, and Xvfb offers only its screen size, 1280 x 1024), the Steam client, and the game below
+# the client's library folder with the user's own autoexec.cfg.
+. "$root/scripts/lib/installation.sh"
+install_machine "$bin" "640=1" "1024=1" "1280=1" "RunNumber=2" "Demo=1" "Heapsize=64000" \
+  "Refresh=60" "DXLevel=0" "FastZ=0"
 printf 'play_ms=3000\r\nseed=7\r\n' >"$game/ep2/standin-hl2.ini"
-
-key='HKLM\SOFTWARE\Korvalin\Quillax'
-wine reg add "$key" /f >/dev/null 2>&1
-for value in "640=1" "1024=1" "1280=1" "RunNumber=2" "Heapsize=64000" "Refresh=60" "DXLevel=0" \
-  "FastZ=0"; do
-  wine reg add "$key" /v "${value%%=*}" /d "${value#*=}" /f >/dev/null 2>&1
-done
-wine reg add 'HKCU\Software\Valve\Steam' /v SteamPath /d 'c:/program files (x86)/steam' /f \
-  >/dev/null 2>&1
+game_before=$(game_folder_state)
 
 # The default browser: Wine hands documents to the programs listed here; ours renders the report
 # headless into out/ instead of opening a window nobody sees.
@@ -126,6 +111,14 @@ else
     echo "The report was not opened in the browser." >&2
     status=1
   fi
+fi
+
+if [ "$(game_folder_state)" = "$game_before" ]; then
+  echo "The game's folder is as it was (the user's autoexec.cfg back, no demo left)."
+else
+  echo "The game's folder changed:" >&2
+  diff <(echo "$game_before") <(game_folder_state) >&2 || true
+  status=1
 fi
 
 if [ -n "${TAMSENDOR_INSIDE_XVFB:-}" ]; then
