@@ -160,6 +160,50 @@ void PaintFolderButton(HDC dc, const RECT& area, const win32::ArtState& state, b
   DeleteObject(inkBrush);
 }
 
+// The link buttons at the top right: a dark pill with its word, the rim lit when hot.
+void PaintLinkButton(HDC dc, const RECT& area, const win32::ArtState& state, const wchar_t* word) {
+  const COLORREF face = state.pressed ? RGB(40, 42, 50)
+                        : state.hot   ? RGB(58, 60, 72)
+                                      : RGB(30, 32, 40);
+  Plate(dc, area, face, state.hot ? kAccent : RGB(70, 72, 84), area.bottom - area.top);
+  const int height = -MulDiv(7, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  HFONT font = CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                           DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+  HGDIOBJ old = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, state.hot ? kTitle : RGB(190, 190, 198));
+  RECT box = area;
+  DrawTextW(dc, word, -1, &box, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+  SelectObject(dc, old);
+  DeleteObject(font);
+}
+
+// The thin divider between the group bar and the page area: dark at both ends, lit mid-way.
+void PaintSeparator(HDC dc, const RECT& area) {
+  const int half = (area.bottom - area.top) / 2;
+  VerticalGradient(dc, {area.left, area.top, area.right, area.top + half}, RGB(6, 6, 8),
+                   RGB(96, 98, 110));
+  VerticalGradient(dc, {area.left, area.top + half, area.right, area.bottom}, RGB(96, 98, 110),
+                   RGB(6, 6, 8));
+}
+
+// Shown while no page is open: three bars of a chart, the tallest in the accent colour, and a
+// line that tells where the choices are.
+void PaintWelcome(HDC dc, const RECT& area) {
+  const int base = area.bottom - 56;
+  const int x = area.left + 96;
+  const struct {
+    int height;
+    COLORREF color;
+  } bars[] = {{56, RGB(58, 60, 70)}, {92, RGB(84, 86, 98)}, {128, kAccent}};
+  for (int i = 0; i < 3; ++i)
+    FillSolid(dc, {x + i * 48, base - bars[i].height, x + i * 48 + 36, base}, bars[i].color);
+  Line(dc, area.left + 40, base, area.right - 40, base, 1, RGB(70, 72, 84));
+  Text(dc, area.left + 40, base + 12, L"Choose your settings on the left, then RUN.", 9, FW_NORMAL,
+       kSubtitle);
+}
+
 }  // namespace
 
 void MainArtwork::Paint(const std::string& picture, HDC dc, const RECT& area,
@@ -176,6 +220,16 @@ void MainArtwork::Paint(const std::string& picture, HDC dc, const RECT& area,
     PaintFolderButton(dc, area, state, false);
   else if (picture == "open folder")
     PaintFolderButton(dc, area, state, true);
+  else if (picture == "update")
+    PaintLinkButton(dc, area, state, L"UPDATE");
+  else if (picture == "site")
+    PaintLinkButton(dc, area, state, L"WEB SITE");
+  else if (picture == "help")
+    PaintLinkButton(dc, area, state, L"HELP");
+  else if (picture == "separator")
+    PaintSeparator(dc, area);
+  else if (picture == "welcome")
+    PaintWelcome(dc, area);
 }
 
 }  // namespace tamsendor::app

@@ -11,8 +11,10 @@
 #include "ui/check_group.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
+#include "ui/group_bar.h"
 #include "ui/image.h"
 #include "ui/label.h"
+#include "ui/page_control.h"
 #include "ui/panel.h"
 #include "ui/picture_button.h"
 #include "ui/radio_group.h"
@@ -24,6 +26,7 @@ TForm1::TForm1(ui::Application& application, const AppServices& services)
       form_("TForm1"),
       controls_(MainFormLayout(), services.timers),
       lifecycle_(application, form_, cleanUp_),
+      pages_(controls_.Get<ui::PageControl>("PageControl")),
       gameSettings_(GameSettingsControls(), services.registry, state_),
       autoexec_({controls_.Get<ui::ComboBox>("HDRBox"), controls_.Get<ui::ComboBox>("MBlurBox"),
                  controls_.Get<ui::CheckBox>("ColorCorrBox")},
@@ -192,6 +195,15 @@ void TForm1::Connect() {
   form_.OnCloseQuery = [this](bool& canClose) { lifecycle_.FormCloseQuery(canClose); };
   form_.OnClose = [this] { lifecycle_.FormClose(); };
   ConnectSettings();
+
+  auto& benchmark = controls_.Get<ui::BarGroup>("RzGroup1");
+  benchmark.ItemAt(0).OnClick = [this] { pages_.RzGroup1Items0Click(); };
+  benchmark.ItemAt(1).OnClick = [this] { pages_.RzGroup1Items1Click(); };
+  benchmark.ItemAt(2).OnClick = [this] { pages_.RzGroup1Items2Click(); };
+  benchmark.ItemAt(3).OnClick = [this] { pages_.RzGroup1Items3Click(); };
+  controls_.Get<ui::BarGroup>("RzGroup3").ItemAt(2).OnClick = [this] {
+    pages_.RzGroup3Items4Click();
+  };
 
   auto& demo = controls_.Get<ui::RadioGroup>("demo");
   demo.OnChanging = [this] { demos_.demoChanging(); };

@@ -4,6 +4,7 @@
 #include "app/close_clean_up.h"
 #include "app/game_folders.h"
 #include "app/heap_size_advice.h"
+#include "app/main_pages.h"
 #include "app/results_folder.h"
 #include "app/settings_controls.h"
 #include "app/settings_store.h"
@@ -61,6 +62,7 @@ class TForm1 {
   ui::ControlSet controls_;
   CloseCleanUp cleanUp_;
   WindowLifecycle lifecycle_;
+  MainPages pages_;
 
   bench::RunState state_;
   bench::Folders folders_;

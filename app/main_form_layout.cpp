@@ -1,5 +1,8 @@
 #include "app/main_form_layout.h"
 
+#include <algorithm>
+#include <string>
+
 #include "ui/busy_indicator.h"
 #include "ui/edit.h"
 #include "ui/label.h"
@@ -24,14 +27,38 @@ ui::Layout MainFormLayout() {
           .At(533, 7, 18, 17)
           .Hint("Exit")
           .Picture("close"),
+      LayoutRow("RzShapeButton1", Kind::PictureButton)
+          .At(411, 6, 82, 22)
+          .Hint("Check for newer version")
+          .Picture("update"),
+      LayoutRow("RzShapeButton3", Kind::PictureButton)
+          .At(413, 35, 82, 22)
+          .Hint("Visit our site")
+          .Picture("site"),
+      LayoutRow("RzShapeButton4", Kind::PictureButton)
+          .At(414, 62, 79, 20)
+          .Hint("Open the help file")
+          .Picture("help"),
       LayoutRow("StatusInfo", Kind::Label).At(16, 458, 530, 14),
+
+      // The group bar chooses the page; "&&" shows as one "&".
+      LayoutRow("RzGroupBar1", Kind::GroupBar).At(8, 210, 130, 247),
+      LayoutRow("RzGroup1", Kind::Group, "RzGroupBar1")
+          .Caption("Benchmark")
+          .Items(
+              {"Path && information", "Resolution && detail", "Filters && demos", "Miscellaneous"}),
+      LayoutRow("RzGroup3", Kind::Group, "RzGroupBar1")
+          .Caption("Other")
+          .Items({"HL2 EO Tweakguide", "Homepage", "About..."}),
       LayoutRow("BenchPanel", Kind::Panel).At(25, 392, 102, 24),
       LayoutRow("BenchButton", Kind::PictureButton, "BenchPanel")
           .At(0, 0, 102, 24)
           .Hint("Run benchmark")
           .Picture("run"),
+      LayoutRow("RzSeparator1", Kind::Image).At(144, 192, 2, 265).Picture("separator"),
+      LayoutRow("Image2", Kind::Image).At(185, 227, 332, 200).Picture("welcome"),
 
-      // The page area; the group bar that opens its pages comes with the rest of the window.
+      // The page area, tabs hidden: the group bar's items show its pages.
       LayoutRow("PageControl", Kind::PageControl).At(150, 205, 403, 252),
       LayoutRow("TabSheet1", Kind::Page, "PageControl").At(0, 0, 403, 252),
       LayoutRow("GamePathGroup", Kind::GroupBox, "TabSheet1")
@@ -90,29 +117,36 @@ ui::Layout MainFormLayout() {
           .At(16, 186, 370, 14)
           .Caption("The maximum quality level is the best graphics possible."),
       LayoutRow("TabSheet3", Kind::Page, "PageControl").At(0, 0, 403, 252),
-      LayoutRow("Label13", Kind::Label, "TabSheet3").At(20, 8, 160, 14).Caption("Filtering mode"),
-      LayoutRow("AFBox", Kind::ComboBox, "TabSheet3")
-          .At(20, 24, 160, 21)
+      LayoutRow("FiltersGroup", Kind::GroupBox, "TabSheet3").At(4, 2, 395, 64).Caption(" Filters "),
+      LayoutRow("Label13", Kind::Label, "FiltersGroup")
+          .At(10, 17, 170, 14)
+          .Caption("Filtering mode"),
+      LayoutRow("AFBox", Kind::ComboBox, "FiltersGroup")
+          .At(10, 33, 175, 21)
           .Items({"Bilinear", "Trilinear", "Anisotropic 2\xC3\x97", "Anisotropic 4\xC3\x97",
                   "Anisotropic 8\xC3\x97", "Anisotropic 16\xC3\x97", "From System"}),
-      LayoutRow("Label16", Kind::Label, "TabSheet3")
-          .At(210, 8, 160, 14)
+      LayoutRow("Label16", Kind::Label, "FiltersGroup")
+          .At(205, 17, 170, 14)
           .Caption("Antialiasing mode"),
-      LayoutRow("AABox", Kind::ComboBox, "TabSheet3")
-          .At(210, 24, 160, 21)
+      LayoutRow("AABox", Kind::ComboBox, "FiltersGroup")
+          .At(205, 33, 175, 21)
           .Items({"None", "2\xC3\x97 MSAA", "4\xC3\x97 MSAA", "8x CSAA", "16x CSAA", "8x MSAA",
                   "16xQ CSAA", "From System"}),
       LayoutRow("demo", Kind::RadioGroup, "TabSheet3")
-          .At(8, 54, 387, 80)
+          .At(4, 72, 395, 76)
           .Caption(" Choose a demo ")
           .Columns(3)
           .Items({"QOR demo 1", "QOR demo 2", "Custom demo:"}),
-      LayoutRow("DemoEdit", Kind::Edit, "demo").At(12, 46, 326, 21),
+      LayoutRow("DemoEdit", Kind::Edit, "demo").At(10, 44, 326, 21),
       LayoutRow("DemoEditButton", Kind::PictureButton, "demo")
-          .At(342, 45, 22, 23)
+          .At(340, 43, 22, 23)
+          .Hint("Browse...")
           .Picture("folder"),
-      LayoutRow("RunNumberBox", Kind::ComboBox, "TabSheet3")
-          .At(20, 200, 60, 21)
+      LayoutRow("RunsGroup", Kind::GroupBox, "TabSheet3")
+          .At(4, 154, 395, 52)
+          .Caption(" Number of times to run the demo "),
+      LayoutRow("RunNumberBox", Kind::ComboBox, "RunsGroup")
+          .At(10, 20, 60, 21)
           .Items({"1", "2", "3", "4", "5"}),
       LayoutRow("TabSheet4", Kind::Page, "PageControl").At(0, 0, 403, 252),
       LayoutRow("Label19", Kind::Label, "TabSheet4")
@@ -161,6 +195,47 @@ ui::Layout MainFormLayout() {
   };
 }
 
+namespace {
+
+constexpr ui::Color kPageColor{18, 19, 24};
+constexpr ui::Color kPageText{222, 222, 228};
+
+// The pages are dark like the rest of the window, with light text, and opaque, so the picture
+// beneath them does not show through.
+void ApplyPageLook(const ui::ControlSet& controls) {
+  const ui::Layout& rows = controls.Rows();
+  auto onPage = [&rows](std::string parent) {
+    while (!parent.empty()) {
+      if (parent == "PageControl")
+        return true;
+      const auto row = std::find_if(rows.begin(), rows.end(),
+                                    [&](const ui::LayoutRow& r) { return r.name == parent; });
+      parent = row == rows.end() ? std::string() : row->parent;
+    }
+    return false;
+  };
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const ui::LayoutRow& row = rows[i];
+    if (!onPage(row.parent))
+      continue;
+    switch (row.kind) {
+      case ui::Kind::Page:
+      case ui::Kind::GroupBox:
+      case ui::Kind::Label:
+      case ui::Kind::CheckBox:
+      case ui::Kind::CheckGroup:
+      case ui::Kind::RadioGroup:
+        controls.At(i).SetBackgroundColor(kPageColor);
+        controls.At(i).SetFontColor(kPageText);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace
+
 void ApplyMainFormDesign(ui::Form& form, const ui::ControlSet& controls) {
   form.SetCaption("Korvalin Tamsendor");
   form.SetBounds({0, 0, 559, 475});
@@ -170,6 +245,10 @@ void ApplyMainFormDesign(ui::Form& form, const ui::ControlSet& controls) {
 
   controls.Get<ui::PictureButton>("SpeedButton2").SetFlat(true);
   controls.Get<ui::PictureButton>("SpeedButton1").SetFlat(true);
+  for (const char* name :
+       {"RzShapeButton1", "RzShapeButton3", "RzShapeButton4", "BenchButton", "SpeedButton1",
+        "SpeedButton2", "RzToolButton2", "RzToolButton5", "OpenResFolder", "DemoEditButton"})
+    controls.Get<ui::PictureButton>(name).SetCursor(ui::Cursor::HandPoint);
 
   controls.Get<ui::Panel>("BenchPanel").SetBackgroundColor(ui::kBlack);
   controls.Get<ui::Edit>("NoteEdit").SetMaxLength(50);
@@ -181,6 +260,7 @@ void ApplyMainFormDesign(ui::Form& form, const ui::ControlSet& controls) {
   controls.Get<ui::Edit>("DemoEdit").SetEnabled(false);
   controls.Get<ui::PictureButton>("DemoEditButton").SetEnabled(false);
   controls.Get<ui::PageControl>("PageControl").SetVisible(false);
+  ApplyPageLook(controls);
 
   auto& progress = controls.Get<ui::Panel>("Panel2");
   progress.SetBackgroundColor(ui::kBlack);

@@ -11,6 +11,7 @@ namespace tamsendor::win32 {
 namespace {
 constexpr int kCaptionSpace = 16;
 constexpr int kMargin = 8;
+constexpr int kMaxRowPitch = 24;
 }  // namespace
 
 ItemButtonsPeer::ItemButtonsPeer(ui::Control& model, PeerContext& context, HWND parent,
@@ -36,8 +37,9 @@ void ItemButtonsPeer::RebuildItems(const std::vector<std::string>& captions) {
   Arrange();
 }
 
-// Items fill the area below the caption column by column, evenly spaced, as the design tools
-// lay out such groups.
+// Items fill the area below the caption column by column, evenly spaced (at most a row pitch of
+// 24 pixels, so a group can hold other controls below its items), as the design tools lay out
+// such groups. The last column reaches to the frame, so a lone item's text is not cut.
 void ItemButtonsPeer::Arrange() {
   if (items_.empty())
     return;
@@ -47,13 +49,17 @@ void ItemButtonsPeer::Arrange() {
   const int count = static_cast<int>(items_.size());
   const int rows = (count + columns - 1) / columns;
   const int width = static_cast<int>(client.right - 2 * kMargin) / columns;
-  const int height = std::max<int>(1, (client.bottom - kCaptionSpace - kMargin / 2) / rows);
+  const int height =
+      std::clamp<int>((client.bottom - kCaptionSpace - kMargin / 2) / rows, 1, kMaxRowPitch);
+  const int lastColumn = (count - 1) / rows;
   for (int i = 0; i < count; ++i) {
     const int column = i / rows;
     const int row = i % rows;
-    SetWindowPos(items_[static_cast<std::size_t>(i)], nullptr, kMargin + column * width,
-                 kCaptionSpace + row * height, width, std::min(height, 17),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = kMargin + column * width;
+    const int itemWidth =
+        column == lastColumn ? std::max<int>(width, client.right - kMargin - left) : width;
+    SetWindowPos(items_[static_cast<std::size_t>(i)], nullptr, left, kCaptionSpace + row * height,
+                 itemWidth, std::min(height, 17), SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

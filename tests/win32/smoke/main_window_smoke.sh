@@ -49,6 +49,22 @@ import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/main_wi
   fail "no screenshot"
 echo "screenshot: $shots/main_window.png"
 
+# Each page through the group bar (at 8, 210; captions 24 high, items 20): open "Benchmark", then
+# its four items; "About..." of "Other" hides the pages again.
+shot() {
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/$1.png" || fail "no $1"
+  echo "screenshot: $shots/$1.png"
+}
+xdotool mousemove --window "$window" 60 222 sleep 0.3 click 1 sleep 0.5
+for page in 1 2 3 4; do
+  xdotool mousemove --window "$window" 60 $((234 + (page - 1) * 20 + 10)) sleep 0.3 click 1 \
+    sleep 0.7
+  shot "page_$page"
+done
+xdotool mousemove --window "$window" 60 326 sleep 0.3 click 1 sleep 0.5  # "Other"
+xdotool mousemove --window "$window" 60 308 sleep 0.3 click 1 sleep 0.7  # "About..."
+shot about
+
 # The centre of the Exit button (533, 7; 18 x 17).
 xdotool mousemove --window "$window" 542 15 sleep 0.3 click 1
 deadline=$((SECONDS + 10))
