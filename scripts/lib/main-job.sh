@@ -13,13 +13,11 @@ wine_fresh_prefix "$root/build/wineprefix-template" "$WINEPREFIX"
 trap wine_server_stop EXIT
 wine_server_start
 
-# The installation: the program with its stored choices (640 x 480, 1024 x 768 and 1280 x 1024,
-# two runs each, the first shipped demo; the program disables the sizes the display does not
-# offer, and Xvfb offers only its screen size, 1280 x 1024), the Steam client, and the game below
-# the client's library folder with the user's own autoexec.cfg.
+# The installation: the program with its product key and no choice stored yet (the clicks below
+# make them), the Steam client, and the game below the client's library folder with the user's
+# own autoexec.cfg.
 . "$root/scripts/lib/installation.sh"
-install_machine "$bin" "640=1" "1024=1" "1280=1" "RunNumber=2" "Demo=1" "Heapsize=64000" \
-  "Refresh=60" "DXLevel=0" "FastZ=0"
+install_machine "$bin"
 printf 'play_ms=3000\r\nseed=7\r\n' >"$game/ep2/standin-hl2.ini"
 game_before=$(game_folder_state)
 
@@ -44,10 +42,19 @@ started=$(date +%s.%N)
 wine "$program/tamsendor.exe" >/dev/null 2>&1 </dev/null &
 app=$!
 
+# The main window is the one of its size (a splash or a message box may come first).
+main_window() {
+  local id WIDTH HEIGHT X Y SCREEN WINDOW
+  for id in $(xdotool search --onlyvisible --name '^Korvalin Tamsendor$' 2>/dev/null); do
+    WIDTH="" HEIGHT=""
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
+    [ "$WIDTH" = 559 ] && [ "$HEIGHT" = 475 ] && echo "$id" && return 0
+  done
+  return 1
+}
 window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name '^Korvalin Tamsendor$' 2>/dev/null | head -n 1 ||
-    true)
+for _ in $(seq 600); do
+  window=$(main_window || true)
   [ -n "$window" ] && break
   kill -0 "$app" 2>/dev/null || break
   sleep 0.1
@@ -60,18 +67,37 @@ fi
 shown=$(date +%s.%N)
 awk -v a="$started" -v b="$shown" 'BEGIN { printf "Main window shown after %.2f s.\n", b - a }'
 sleep 1 # let it paint
-import -window root "$out/main-window.png"
-echo "Screenshot: $out/main-window.png"
-
-# Run: the Run button sits at 25, 392 (102 x 24) in the window.
 eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove $((X + 25 + 51)) $((Y + 392 + 12)) click 1
+shot() {
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1.png"
+  echo "Screenshot: $out/$1.png"
+}
+click() { # click X Y: a point of the window's client area
+  xdotool mousemove --window "$window" "$1" "$2" sleep 0.3 click 1 sleep 0.5
+}
+shot main-window
+
+# The choices, made as a user makes them. The group bar is at 8, 210 (captions 24 high, items
+# 20); the page area at 150, 205.
+click 60 222  # "Benchmark"
+click 60 264  # "Resolution & detail"
+click 295 233 # "1280 x 1024", the second column's first item: the size Xvfb offers
+shot page-resolution
+echo "Ticked 1280 x 1024."
+click 60 284  # "Filters & demos"
+click 168 301 # "QOR demo 1"
+click 185 389 # the run count: opens its list
+xdotool key Down Down Return
+sleep 0.5
+shot page-filters-and-demos
+echo "Chose the first shipped demo and two runs."
+
+click 76 404  # Run (25, 392; 102 x 24)
 echo "Run pressed; each run waits 30 s for the game to settle, as the program does."
 
 log="$game/ep2/standin-hl2.log"
 sleep 5
-import -window root "$out/benchmark-running.png"
-echo "Screenshot: $out/benchmark-running.png"
+shot benchmark-running
 
 # Done when the report is saved, or when no game has been launched for 45 s (the program
 # launches the next run at most 36 s after a game has ended).
@@ -91,8 +117,7 @@ while :; do
   kill -0 "$app" 2>/dev/null || break
   sleep 1
 done
-import -window root "$out/benchmark-finished.png"
-echo "Screenshot: $out/benchmark-finished.png"
+shot benchmark-finished
 report=$(compgen -G "$results/result_*.htm" | head -n 1 || true)
 if [ -z "$report" ]; then
   echo "No report was saved." >&2

@@ -182,5 +182,22 @@ TEST(DemoInstallerTest, PointerLeavingStoresTheChoiceAgain) {
   EXPECT_TRUE(g.registry.writes.empty());
 }
 
+TEST(DemoInstallerTest, TheUsersDemoFileIsChosenInTheSystemsDialog) {
+  GameFolder g;
+  g.fileDialogs.choices = {std::nullopt, std::string("D:\\Demos\\run.dem")};
+  g.DemoEdit.SetText("D:\\Demos\\old.dem");
+  g.demos.DemoEditButtonClick();  // cancelled
+  EXPECT_EQ(g.DemoEdit.Text(), "D:\\Demos\\old.dem");
+  EXPECT_EQ(StoredDemo(g), "<none>");
+  EXPECT_TRUE(g.registry.writes.empty());
+
+  g.demos.DemoEditButtonClick();
+  EXPECT_EQ(g.DemoEdit.Text(), "D:\\Demos\\run.dem");
+  EXPECT_EQ(g.registry.ReadString(bench::kProductRoot, std::string(bench::kProductKey), "Demoname"),
+            "D:\\Demos\\run.dem");
+  ASSERT_EQ(g.fileDialogs.shown.size(), 2u);
+  EXPECT_EQ(g.fileDialogs.shown[1].filter, "Half-Life 2 demo file (*.dem)|*.dem");
+}
+
 }  // namespace
 }  // namespace tamsendor::gameconfig
