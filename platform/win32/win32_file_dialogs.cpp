@@ -75,7 +75,9 @@ std::optional<std::string> ShowOpenDialog(HWND owner, const std::string& title,
   FILEOPENDIALOGOPTIONS options = 0;
   dialog->GetOptions(&options);
   dialog->SetOptions(options | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST | wanted);
-  dialog->SetTitle(Widen(title).c_str());
+  // Without a title of ours the dialog keeps the system's own ("Open").
+  if (!title.empty())
+    dialog->SetTitle(Widen(title).c_str());
   if (types != nullptr && !types->specs.empty())
     dialog->SetFileTypes(static_cast<UINT>(types->specs.size()), types->specs.data());
   if (FAILED(dialog->Show(owner)))  // cancelled, or closed without a choice
