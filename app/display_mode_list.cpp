@@ -1,6 +1,7 @@
 #include "app/display_mode_list.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace tamsendor::app {
 
@@ -12,6 +13,14 @@ std::vector<std::string> BuildDisplayModeList(const platform::DisplayModes& disp
       list.push_back(std::move(text));
   }
   return list;
+}
+
+std::optional<ModeSize> SplitModeText(const std::string& modeText) {
+  constexpr std::string_view kSeparator = " x ";
+  const auto at = modeText.find(kSeparator);
+  if (at == std::string::npos)
+    return std::nullopt;
+  return ModeSize{modeText.substr(0, at), modeText.substr(at + kSeparator.size())};
 }
 
 OfferedModes::OfferedModes(const std::vector<std::string>& displayModeList) {

@@ -3,6 +3,7 @@
 
 #include "app/main_artwork.h"
 #include "app/main_form.h"
+#include "app/picker_form.h"
 #include "platform/win32/controls/application_peer.h"
 #include "platform/win32/controls/form_window.h"
 #include "platform/win32/win32_display.h"
@@ -49,6 +50,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                      display, opener, host, probes, program, search, fileDialogs, wait, identity});
   const app::MainArtwork artwork;
   win32::FormWindow window(form1.Form(), form1.Controls(), artwork, win32::FormWindow::Role::Main);
+  app::TForm3 form3(form1, registry, display, uiThread);
+  win32::FormWindow window3(form3.Form(), form3.Controls(), artwork,
+                            win32::FormWindow::Role::Secondary, window.Handle());
   placement.Attach(window.Handle());
   dialogs.SetOwner(window.Handle());
   opener.SetOwner(window.Handle());

@@ -204,6 +204,28 @@ void PaintWelcome(HDC dc, const RECT& area) {
        kSubtitle);
 }
 
+// The custom resolution picker: the main window's gradient inside a lighter rim (it stands over
+// the equally dark main window), a heading above the list, and a screen glyph in the column
+// beside the list, below the Add button.
+void PaintPickerBackground(HDC dc, const RECT& area) {
+  VerticalGradient(dc, area, RGB(22, 24, 30), RGB(6, 6, 8));
+  HBRUSH rim = CreateSolidBrush(RGB(72, 74, 86));
+  FrameRect(dc, &area, rim);
+  DeleteObject(rim);
+
+  Text(dc, 10, 10, L"Custom resolution", 12, FW_BOLD, kTitle);
+  Text(dc, 11, 34, L"Sizes your display offers", 8, FW_NORMAL, kSubtitle);
+  Line(dc, 10, 54, 137, 54, 2, kAccent);
+
+  const int cx = area.left + 182;
+  const int top = area.top + 164;
+  Plate(dc, {cx - 30, top, cx + 30, top + 40}, RGB(30, 32, 40), RGB(96, 98, 110), 6);
+  VerticalGradient(dc, {cx - 25, top + 5, cx + 25, top + 35}, RGB(60, 64, 80), RGB(24, 26, 34));
+  Line(dc, cx - 19, top + 29, cx + 19, top + 11, 2, kAccent);
+  Line(dc, cx, top + 40, cx, top + 47, 3, RGB(96, 98, 110));
+  Line(dc, cx - 14, top + 48, cx + 15, top + 48, 2, RGB(96, 98, 110));
+}
+
 }  // namespace
 
 void MainArtwork::Paint(const std::string& picture, HDC dc, const RECT& area,
@@ -230,6 +252,8 @@ void MainArtwork::Paint(const std::string& picture, HDC dc, const RECT& area,
     PaintSeparator(dc, area);
   else if (picture == "welcome")
     PaintWelcome(dc, area);
+  else if (picture == "picker background")
+    PaintPickerBackground(dc, area);
 }
 
 }  // namespace tamsendor::app

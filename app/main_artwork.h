@@ -7,8 +7,8 @@ namespace tamsendor::app {
 // The program's own pictures, drawn with GDI: the main window's background ("main background")
 // the glyphs of its window buttons ("minimize", "close"), the Run button's face ("run"), the
 // browse buttons' folder ("folder", "open folder"), the link buttons ("update", "site",
-// "help"), the divider beside the group bar ("separator") and the picture shown while no page is
-// open ("welcome").
+// "help"), the divider beside the group bar ("separator"), the picture shown while no page is
+// open ("welcome") and the custom resolution picker's background ("picker background").
 class MainArtwork : public win32::Artwork {
  public:
   void Paint(const std::string& picture, HDC dc, const RECT& area,

@@ -108,6 +108,9 @@ ui::Layout MainFormLayout() {
       LayoutRow("CusWidth", Kind::Edit, "TabSheet2").At(144, 98, 41, 21),
       LayoutRow("Label6", Kind::Label, "TabSheet2").At(189, 101, 8, 14).Caption("\xC3\x97"),
       LayoutRow("CusHeight", Kind::Edit, "TabSheet2").At(200, 98, 41, 21),
+      LayoutRow("CusPossibilities", Kind::Button, "TabSheet2")
+          .At(248, 97, 80, 23)
+          .Caption("Possibilities"),
       LayoutRow("DetailBox", Kind::RadioGroup, "TabSheet2")
           .At(8, 136, 387, 44)
           .Caption(" Detail level ")

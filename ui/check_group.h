@@ -1,46 +1,18 @@
 #pragma once
 
-#include <cstddef>
-#include <functional>
-#include <string>
-#include <vector>
-
-#include "ui/control.h"
+#include "ui/check_items.h"
 
 namespace tamsendor::ui {
 
-// A framed group of check boxes laid out in columns; each item has its own checked and enabled
-// state. A user's toggle changes the item and then fires OnItemClick with its index (and
-// OnClick).
-class CheckGroup : public Control {
+// A framed group of check boxes laid out in columns.
+class CheckGroup : public CheckItems {
  public:
-  struct Item {
-    std::string caption;
-    bool checked = false;
-    bool enabled = true;
-    bool operator==(const Item&) const = default;
-  };
-
-  using Control::Control;
-
-  // Replaces the items; each starts unchecked and enabled.
-  void SetItems(const std::vector<std::string>& captions);
-  const std::vector<Item>& Items() const { return items_; }
-  std::size_t ItemCount() const { return items_.size(); }
-
-  bool ItemChecked(std::size_t index) const { return items_.at(index).checked; }
-  void SetItemChecked(std::size_t index, bool checked);
-  bool ItemEnabled(std::size_t index) const { return items_.at(index).enabled; }
-  void SetItemEnabled(std::size_t index, bool enabled);
+  using CheckItems::CheckItems;
 
   int Columns() const { return columns_; }
   void SetColumns(int columns) { Set(columns_, columns < 1 ? 1 : columns, Property::Items); }
 
-  std::function<void(std::size_t index)> OnItemClick;
-  void HandleItemToggle(std::size_t index);
-
  private:
-  std::vector<Item> items_;
   int columns_ = 1;
 };
 

@@ -4,6 +4,7 @@
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/check_group.h"
+#include "ui/check_list.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/group_bar.h"
@@ -49,6 +50,13 @@ std::unique_ptr<Control> MakeControl(const LayoutRow& row, platform::Timers& tim
       group->SetItems(row.items);
       group->SetColumns(row.columns);
       return group;
+    }
+    case Kind::CheckList: {
+      auto list = std::make_unique<CheckList>(row.name);
+      list->SetItems(row.items);
+      if (row.itemHeight > 0)
+        list->SetItemHeight(row.itemHeight);
+      return list;
     }
     case Kind::RadioGroup: {
       auto group = std::make_unique<RadioGroup>(row.name);

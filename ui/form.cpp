@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include <utility>
+
 namespace tamsendor::ui {
 
 void Form::AttachFormPeer(FormPeer* peer) {
@@ -17,6 +19,14 @@ void Form::BeginMouseMove() {
     formPeer_->BeginMouseMove();
 }
 
+void Form::ShowModal(Form& owner) {
+  if (Visible())
+    return;
+  modalOwner_ = &owner;
+  owner.SetEnabled(false);
+  Show();
+}
+
 bool Form::Close() {
   bool canClose = true;
   if (OnCloseQuery)
@@ -25,15 +35,30 @@ bool Form::Close() {
     return false;
   if (OnClose)
     OnClose();
+  // The owner first: a window that hides hands the activation to its owner, and a disabled owner
+  // would let it go to another program.
+  if (modalOwner_ != nullptr)
+    std::exchange(modalOwner_, nullptr)->SetEnabled(true);
   SetVisible(false);
   if (formPeer_ != nullptr)
     formPeer_->Closed();
   return true;
 }
 
+void Form::HandleActivated(bool active) {
+  if (active == active_ || (active && !Visible()))
+    return;
+  active_ = active;
+  const auto& handler = active ? OnActivate : OnDeactivate;
+  if (handler)
+    handler();
+}
+
 void Form::ActivityChanged() {
   const bool becameVisible = Visible() && !shown_;
   shown_ = Visible();
+  if (!Visible())
+    HandleActivated(false);
   if (becameVisible && OnShow)
     OnShow();
 }

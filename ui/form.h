@@ -21,7 +21,8 @@ enum class BorderStyle { None, Single };
 enum class FormPosition { DesktopCenter, OwnerCenter };
 
 // A top-level window. Its Bounds are the client area; Left and Top are where it stands on the
-// screen once shown (FormPosition decides them when it is first shown). Caption is its title.
+// screen once shown (FormPosition decides them: centred on the desktop when first shown, centred
+// over the owner each time it is shown, wherever the owner stands then). Caption is its title.
 class Form : public Control {
  public:
   // Hidden until shown.
@@ -38,15 +39,27 @@ class Form : public Control {
 
   // Fires OnShow when the window becomes visible.
   void Show() { SetVisible(true); }
+  // Shows the window over `owner`, which takes no input until this window closes. It does not
+  // wait for the close: the message loop goes on as before, and the close comes as OnClose.
+  // Nothing happens while the window is visible already.
+  void ShowModal(Form& owner);
+  bool Modal() const { return modalOwner_ != nullptr; }
   void Repaint();
   void BeginMouseMove();
-  // A request to close: OnCloseQuery may refuse it; otherwise OnClose runs, the window hides and
-  // its peer is told. True when the window closed.
+  // A request to close: OnCloseQuery may refuse it; otherwise OnClose runs, a modal window gives
+  // its owner the input back, the window hides and its peer is told. True when it closed.
   bool Close();
 
   std::function<void()> OnShow;
   std::function<void(bool& canClose)> OnCloseQuery;
   std::function<void()> OnClose;
+
+  // Whether this is the window the user works in. The peer reports the changes; a window that
+  // hides stops being the active one. Each real change fires OnActivate or OnDeactivate.
+  bool Active() const { return active_; }
+  void HandleActivated(bool active);
+  std::function<void()> OnActivate;
+  std::function<void()> OnDeactivate;
 
  protected:
   void ActivityChanged() override;
@@ -56,6 +69,8 @@ class Form : public Control {
   FormPosition position_ = FormPosition::DesktopCenter;
   bool staysOnTop_ = false;
   bool shown_ = false;
+  bool active_ = false;
+  Form* modalOwner_ = nullptr;
   FormPeer* formPeer_ = nullptr;
 };
 

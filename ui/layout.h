@@ -11,6 +11,7 @@ enum class Kind {
   PictureButton,
   CheckBox,
   CheckGroup,
+  CheckList,  // a scrollable list with a check box per item
   RadioGroup,
   ComboBox,
   Edit,
@@ -59,6 +60,10 @@ struct LayoutRow {
     columns = count;
     return *this;
   }
+  LayoutRow& ItemHeight(int pixels) {
+    itemHeight = pixels;
+    return *this;
+  }
 
   std::string name;
   ui::Kind kind;
@@ -72,6 +77,7 @@ struct LayoutRow {
   std::string hint;
   std::string picture;  // the artwork of images and picture buttons
   int columns = 1;      // check and radio groups
+  int itemHeight = 0;   // check lists; 0 keeps the list's own
 };
 
 using Layout = std::vector<LayoutRow>;

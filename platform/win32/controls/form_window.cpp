@@ -56,7 +56,7 @@ FormWindow::FormWindow(ui::Form& form, const ui::ControlSet& controls, const Art
     throw std::runtime_error("Cannot create the window " + form.Name());
   context_ = std::make_unique<PeerContext>(
       window_, form.BackgroundColor().value_or(ui::Color{240, 240, 240}), artwork);
-  PlaceAtStart(owner);
+  Place(owner);
   form_.AttachFormPeer(this);
   peers_ = std::make_unique<PeerSet>(controls, window_, *context_);
   Reflect(ui::Property::Visible);
@@ -78,7 +78,7 @@ RECT FormWindow::OuterRect() const {
   return outer;
 }
 
-void FormWindow::PlaceAtStart(HWND owner) {
+void FormWindow::Place(HWND owner) {
   RECT around{};
   if (form_.Position() == ui::FormPosition::OwnerCenter && owner != nullptr)
     GetWindowRect(owner, &around);
@@ -102,6 +102,9 @@ void FormWindow::Reflect(ui::Property changed) {
       SetWindowTextW(window_, Widen(form_.Caption()).c_str());
       break;
     case ui::Property::Visible:
+      // Over the owner wherever the user has moved it since.
+      if (form_.Visible() && form_.Position() == ui::FormPosition::OwnerCenter)
+        Place(GetWindow(window_, GW_OWNER));
       ShowWindow(window_, form_.Visible() ? SW_SHOW : SW_HIDE);
       break;
     case ui::Property::Enabled:
@@ -145,6 +148,9 @@ LRESULT FormWindow::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       form_.Close();
       return 0;
+    case WM_ACTIVATE:
+      form_.HandleActivated(LOWORD(wParam) != WA_INACTIVE);
+      break;
     case WM_DESTROY:
       if (role_ == Role::Main)
         PostQuitMessage(0);

@@ -37,7 +37,8 @@ class FormWindow : public ui::FormPeer {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
   RECT OuterRect() const;
-  void PlaceAtStart(HWND owner);
+  // Where the form's Position puts it: over `owner` or in the middle of the desktop.
+  void Place(HWND owner);
 
   ui::Form& form_;
   Role role_;

@@ -6,6 +6,7 @@
 #include "platform/win32/controls/button_peer.h"
 #include "platform/win32/controls/check_box_peer.h"
 #include "platform/win32/controls/check_group_peer.h"
+#include "platform/win32/controls/check_list_peer.h"
 #include "platform/win32/controls/combo_box_peer.h"
 #include "platform/win32/controls/edit_peer.h"
 #include "platform/win32/controls/group_bar_peer.h"
@@ -38,6 +39,8 @@ std::unique_ptr<NativePeer> MakePeer(ui::Kind kind, ui::Control& model, PeerCont
       return std::make_unique<CheckBoxPeer>(As<ui::CheckBox>(model), context, parent);
     case Kind::CheckGroup:
       return std::make_unique<CheckGroupPeer>(As<ui::CheckGroup>(model), context, parent);
+    case Kind::CheckList:
+      return std::make_unique<CheckListPeer>(As<ui::CheckList>(model), context, parent);
     case Kind::RadioGroup:
       return std::make_unique<RadioGroupPeer>(As<ui::RadioGroup>(model), context, parent);
     case Kind::ComboBox:

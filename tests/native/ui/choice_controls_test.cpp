@@ -3,6 +3,7 @@
 #include "tests/native/ui/recording_peer.h"
 #include "ui/check_box.h"
 #include "ui/check_group.h"
+#include "ui/check_list.h"
 #include "ui/combo_box.h"
 #include "ui/radio_group.h"
 
@@ -48,6 +49,16 @@ TEST(CheckGroupTest, NewItemsStartUncheckedAndEnabled) {
   group.SetItems({"a", "b"});
   EXPECT_FALSE(group.ItemChecked(0));
   EXPECT_TRUE(group.ItemEnabled(1));
+  EXPECT_EQ(peer.changes, std::vector<Property>{Property::Items});
+}
+
+TEST(CheckListTest, RowsAreAtLeastAPixelHighAndAChangeRedrawsThem) {
+  CheckList list("RzCheckList1");
+  testing::RecordingPeer peer;
+  list.AttachPeer(&peer);
+  list.SetItemHeight(0);
+  EXPECT_EQ(list.ItemHeight(), 1);
+  list.SetItemHeight(1);
   EXPECT_EQ(peer.changes, std::vector<Property>{Property::Items});
 }
 

@@ -4,6 +4,7 @@
 
 #include "tests/fakes/virtual_ui_thread.h"
 #include "ui/check_group.h"
+#include "ui/check_list.h"
 #include "ui/combo_box.h"
 #include "ui/group_bar.h"
 #include "ui/label.h"
@@ -33,6 +34,7 @@ TEST(ControlSetTest, EveryRowBecomesItsKindOfModelWithItsDesign) {
           .Items({"Path && information"}),
       LayoutRow("AFBox", Kind::ComboBox, "TabSheet2").Items({"Bilinear"}),
       LayoutRow("StatusInfo", Kind::Label).At(16, 458, 0, 0),
+      LayoutRow("RzCheckList1", Kind::CheckList).Items({"800 x 600"}).ItemHeight(19),
   };
   ControlSet controls(layout, clock);
 
@@ -57,6 +59,9 @@ TEST(ControlSetTest, EveryRowBecomesItsKindOfModelWithItsDesign) {
 
   EXPECT_EQ(controls.Get<ComboBox>("AFBox").Items(), std::vector<std::string>{"Bilinear"});
   EXPECT_EQ(controls.Get<Label>("StatusInfo").Caption(), "");
+  auto& list = controls.Get<CheckList>("RzCheckList1");
+  EXPECT_EQ(list.Items(), (std::vector<CheckList::Item>{{"800 x 600", false}}));
+  EXPECT_EQ(list.ItemHeight(), 19);
   EXPECT_EQ(&controls.At(8), controls.Find("StatusInfo"));
   EXPECT_THROW(controls.Get<Label>("SpeedButton1"), std::logic_error);
   EXPECT_THROW(controls.Get<Label>("Nothing"), std::logic_error);

@@ -12,17 +12,21 @@ namespace {
 
 class LoggingFormPeer : public FormPeer {
  public:
-  explicit LoggingFormPeer(std::vector<std::string>& log) : log_(log) {}
+  explicit LoggingFormPeer(std::vector<std::string>& log, std::string prefix = {})
+      : log_(log), prefix_(std::move(prefix)) {}
   void Reflect(Property changed) override {
     if (changed == Property::Visible)
-      log_.push_back("visible changed");
+      log_.push_back(prefix_ + "visible changed");
+    if (changed == Property::Enabled)
+      log_.push_back(prefix_ + "enabled changed");
   }
-  void RepaintNow() override { log_.push_back("repaint"); }
-  void BeginMouseMove() override { log_.push_back("move"); }
-  void Closed() override { log_.push_back("closed"); }
+  void RepaintNow() override { log_.push_back(prefix_ + "repaint"); }
+  void BeginMouseMove() override { log_.push_back(prefix_ + "move"); }
+  void Closed() override { log_.push_back(prefix_ + "closed"); }
 
  private:
   std::vector<std::string>& log_;
+  std::string prefix_;
 };
 
 TEST(FormTest, CloseAsksFirstThenClosesThenTellsThePeer) {
@@ -62,6 +66,58 @@ TEST(FormTest, ShowFiresOnceEachTimeTheWindowBecomesVisible) {
   form.SetVisible(false);
   form.Show();
   EXPECT_EQ(shows, 2);
+}
+
+TEST(FormTest, ModalWindowHoldsItsOwnersInputUntilItClosesAndGivesItBackFirst) {
+  std::vector<std::string> log;
+  Form owner("TForm1");
+  Form picker("TForm3");
+  LoggingFormPeer ownerPeer(log, "owner ");
+  LoggingFormPeer pickerPeer(log, "picker ");
+  owner.AttachFormPeer(&ownerPeer);
+  picker.AttachFormPeer(&pickerPeer);
+  owner.Show();
+  log.clear();
+  picker.ShowModal(owner);
+  EXPECT_TRUE(picker.Modal());
+  EXPECT_FALSE(owner.Enabled());
+  picker.ShowModal(owner);  // shown already
+  picker.OnCloseQuery = [](bool& canClose) { canClose = false; };
+  EXPECT_FALSE(picker.Close());
+  EXPECT_FALSE(owner.Enabled());
+
+  picker.OnCloseQuery = nullptr;
+  EXPECT_TRUE(picker.Close());
+  EXPECT_TRUE(owner.Enabled());
+  EXPECT_FALSE(picker.Modal());
+  // The owner takes input again before the window hides, so the activation can go back to it.
+  EXPECT_EQ(log, (std::vector<std::string>{"owner enabled changed", "picker visible changed",
+                                           "owner enabled changed", "picker visible changed",
+                                           "picker closed"}));
+
+  picker.Show();  // shown plainly: its close leaves the owner alone
+  EXPECT_FALSE(picker.Modal());
+  owner.SetEnabled(false);
+  picker.Close();
+  EXPECT_FALSE(owner.Enabled());
+}
+
+TEST(FormTest, ActivationEventsFireOnRealChangesAndAHiddenWindowIsNeverActive) {
+  Form form("TForm3");
+  std::vector<std::string> log;
+  form.OnActivate = [&] { log.push_back("activate"); };
+  form.OnDeactivate = [&] { log.push_back("deactivate"); };
+  form.HandleActivated(true);  // hidden
+  form.Show();
+  form.HandleActivated(true);
+  form.HandleActivated(true);
+  form.HandleActivated(false);
+  form.HandleActivated(false);
+  form.HandleActivated(true);
+  form.Close();
+  EXPECT_FALSE(form.Active());
+  form.HandleActivated(false);
+  EXPECT_EQ(log, (std::vector<std::string>{"activate", "deactivate", "activate", "deactivate"}));
 }
 
 TEST(ApplicationTest, HeadlessApplicationRemembersWhatWasAsked) {

@@ -1,23 +1,23 @@
-#include "ui/check_group.h"
+#include "ui/check_items.h"
 
 namespace tamsendor::ui {
 
-void CheckGroup::SetItems(const std::vector<std::string>& captions) {
+void CheckItems::SetItems(const std::vector<std::string>& captions) {
   std::vector<Item> items;
   for (const std::string& caption : captions)
     items.push_back(Item{caption});
   Set(items_, std::move(items), Property::Items);
 }
 
-void CheckGroup::SetItemChecked(std::size_t index, bool checked) {
+void CheckItems::SetItemChecked(std::size_t index, bool checked) {
   Set(items_.at(index).checked, checked, Property::ItemState);
 }
 
-void CheckGroup::SetItemEnabled(std::size_t index, bool enabled) {
+void CheckItems::SetItemEnabled(std::size_t index, bool enabled) {
   Set(items_.at(index).enabled, enabled, Property::ItemState);
 }
 
-void CheckGroup::HandleItemToggle(std::size_t index) {
+void CheckItems::HandleItemToggle(std::size_t index) {
   if (!Enabled() || index >= items_.size() || !items_[index].enabled)
     return;
   SetItemChecked(index, !items_[index].checked);
