@@ -61,6 +61,32 @@ for page in 1 2 3 4; do
     sleep 0.7
   shot "page_$page"
 done
+# Page 2's "Possibilities" (248, 97 on the page at 150, 205; 80 x 23) opens the custom resolution
+# picker over the window; its close button (200, 8; 20 x 20) closes it.
+xdotool mousemove --window "$window" 60 264 sleep 0.3 click 1 sleep 0.5
+xdotool mousemove --window "$window" 438 313 sleep 0.3 click 1
+picker=""
+for _ in $(seq 50); do
+  picker=$(xdotool search --onlyvisible --name '^Custom resolution$' 2>/dev/null | head -n 1)
+  [ -n "$picker" ] && break
+  sleep 0.1
+done
+[ -n "$picker" ] || fail "\"Possibilities\" did not open the picker"
+eval "$(xdotool getwindowgeometry --shell "$picker" | sed 's/^/PICKER_/')"
+[ "$PICKER_WIDTH" = 228 ] && [ "$PICKER_HEIGHT" = 502 ] ||
+  fail "the picker is ${PICKER_WIDTH}x${PICKER_HEIGHT}, not 228x502"
+sleep 0.5
+import -window root -crop "228x502+${PICKER_X}+${PICKER_Y}" +repage "$shots/picker.png" ||
+  fail "no picker screenshot"
+echo "screenshot: $shots/picker.png"
+xdotool mousemove --window "$picker" 210 18 sleep 0.3 click 1
+for _ in $(seq 50); do
+  xdotool search --onlyvisible --name '^Custom resolution$' >/dev/null 2>&1 || break
+  sleep 0.1
+done
+xdotool search --onlyvisible --name '^Custom resolution$' >/dev/null 2>&1 &&
+  fail "the picker's close button did not close it"
+
 xdotool mousemove --window "$window" 60 326 sleep 0.3 click 1 sleep 0.5  # "Other"
 xdotool mousemove --window "$window" 60 308 sleep 0.3 click 1 sleep 0.7  # "About..."
 shot about
