@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "gameconfig/autoexec_text.h"
 #include "ui/busy_indicator.h"
 #include "ui/edit.h"
 #include "ui/label.h"
@@ -40,6 +41,8 @@ ui::Layout MainFormLayout() {
           .Hint("Open the help file")
           .Picture("help"),
       LayoutRow("StatusInfo", Kind::Label).At(16, 458, 530, 14),
+      // Scratch text for the adapter probes; never shown.
+      LayoutRow("Memo1", Kind::Edit).At(264, 2, 25, 25),
 
       // The group bar chooses the page; "&&" shows as one "&".
       LayoutRow("RzGroupBar1", Kind::GroupBar).At(8, 210, 130, 247),
@@ -119,6 +122,8 @@ ui::Layout MainFormLayout() {
       LayoutRow("Label15", Kind::Label, "TabSheet2")
           .At(16, 186, 370, 14)
           .Caption("The maximum quality level is the best graphics possible."),
+      // Holds the generated autoexec.cfg's template; never shown.
+      LayoutRow("MaxSet", Kind::Edit, "TabSheet2").At(300, 190, 89, 41),
       LayoutRow("TabSheet3", Kind::Page, "PageControl").At(0, 0, 403, 252),
       LayoutRow("FiltersGroup", Kind::GroupBox, "TabSheet3").At(4, 2, 395, 64).Caption(" Filters "),
       LayoutRow("Label13", Kind::Label, "FiltersGroup")
@@ -263,6 +268,10 @@ void ApplyMainFormDesign(ui::Form& form, const ui::ControlSet& controls) {
   controls.Get<ui::Edit>("DemoEdit").SetEnabled(false);
   controls.Get<ui::PictureButton>("DemoEditButton").SetEnabled(false);
   controls.Get<ui::PageControl>("PageControl").SetVisible(false);
+  auto& template_ = controls.Get<ui::Edit>("MaxSet");
+  template_.SetText(gameconfig::AutoexecTemplateText());
+  template_.SetVisible(false);
+  controls.Get<ui::Edit>("Memo1").SetVisible(false);
   ApplyPageLook(controls);
 
   auto& progress = controls.Get<ui::Panel>("Panel2");

@@ -48,15 +48,20 @@ constexpr std::array<std::string_view, 27> kFixedSettings{
 constexpr std::string_view kLineEnd = "\r\n";
 
 std::string FixedPart() {
-  std::string text;
-  for (std::string_view line : kTemplate)
-    (text += line) += kLineEnd;
+  std::string text = AutoexecTemplateText();
   for (std::string_view line : kFixedSettings)
     (text += line) += kLineEnd;
   return text;
 }
 
 }  // namespace
+
+std::string AutoexecTemplateText() {
+  std::string text;
+  for (std::string_view line : kTemplate)
+    (text += line) += kLineEnd;
+  return text;
+}
 
 std::string ComposeAutoexecText(const AutoexecChoices& choices) {
   std::string text = FixedPart();

@@ -16,6 +16,10 @@ struct AutoexecChoices {
   int motionBlurIndex = -1;  // `MBlurBox`: "Enabled", "Disabled"
 };
 
+// The maximum-detail template's six lines, each followed by CR LF: what every composition starts
+// from, and what the main window keeps in its hidden `MaxSet`.
+std::string AutoexecTemplateText();
+
 // The whole file: the maximum-detail template, the fixed settings, then the choice lines, each
 // line followed by CR LF. Every composition starts from the template alone.
 std::string ComposeAutoexecText(const AutoexecChoices& choices);

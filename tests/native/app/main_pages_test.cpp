@@ -55,6 +55,12 @@ TEST(MainPagesTest, TheItemsReadAsDesigned) {
   EXPECT_EQ(benchmark.ItemAt(3).caption, "Miscellaneous");
   EXPECT_EQ(other.Caption(), "Other");
   EXPECT_EQ(other.ItemAt(2).caption, "About...");
+
+  // The autoexec.cfg template is kept, hidden, where the page 2 design keeps it.
+  const auto& template_ = s.Control<ui::Edit>("MaxSet");
+  EXPECT_FALSE(template_.Visible());
+  EXPECT_EQ(template_.Text().rfind("// Fenwright - Maximum details\r\n\r\nsv_cheats \"1\"\r\n", 0),
+            0u);
 }
 
 TEST(MainPagesTest, TheNoteTakesFiftyCharacters) {
