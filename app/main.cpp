@@ -1,9 +1,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/main_artwork.h"
+#include <cstdint>
+
+#include "app/about_box.h"
 #include "app/main_form.h"
+#include "app/news_form.h"
 #include "app/picker_form.h"
+#include "app/program_artwork.h"
+#include "app/splash.h"
 #include "platform/win32/controls/application_peer.h"
 #include "platform/win32/controls/form_window.h"
 #include "platform/win32/win32_display.h"
@@ -15,13 +20,26 @@
 #include "platform/win32/win32_program_image.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_ui_thread.h"
 #include "platform/win32/win32_user_identity.h"
 #include "sysinfo/unprobed_adapters.h"
 #include "ui/application.h"
 
+#ifdef TAMSENDOR_START_UP_BENCHMARK
+// The start-up benchmark's own build (never shipped): the rest of the start-up without the wait.
+constexpr std::uint32_t kSplashShownMs = 0;
+#else
+constexpr std::uint32_t kSplashShownMs = tamsendor::app::kSplashMs;
+#endif
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace tamsendor;
+  // A second start only brings the running copy to the front, before anything of its own shows.
+  win32::SingleInstance instance(L"Korvalin.Tamsendor");
+  if (!instance.BecomeTheRunningCopy(GetCommandLineW()))
+    return 0;
+
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 
@@ -45,21 +63,33 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const win32::Win32UserIdentity identity;
 
   ui::Application application("Korvalin Tamsendor");
+  const app::ProgramArtwork artwork;
+  win32::ApplicationPeer applicationPeer(artwork);
+  application.AttachPeer(&applicationPeer);
+
+  // Shows the splash; the rest of the start-up, and then this window, follow when its time is up.
   app::TForm1 form1(application,
                     {uiThread, registry, files, launcher, processes, dialogs, placement, clock,
-                     display, opener, host, probes, program, search, fileDialogs, wait, identity});
-  const app::MainArtwork artwork;
+                     display, opener, host, probes, program, search, fileDialogs, wait, identity},
+                    kSplashShownMs);
   win32::FormWindow window(form1.Form(), form1.Controls(), artwork, win32::FormWindow::Role::Main);
-  app::TForm3 form3(form1, registry, display, uiThread);
-  win32::FormWindow window3(form3.Form(), form3.Controls(), artwork,
-                            win32::FormWindow::Role::Secondary, window.Handle());
+  applicationPeer.SetMainWindow(window.Handle());
+  instance.ServeLaterStarts(window.Handle());
   placement.Attach(window.Handle());
   dialogs.SetOwner(window.Handle());
   opener.SetOwner(window.Handle());
   fileDialogs.SetOwner(window.Handle());
-  win32::ApplicationPeer applicationPeer(window.Handle());
-  application.AttachPeer(&applicationPeer);
-  form1.Form().Show();
+
+  app::TForm3 form3(form1, registry, display, uiThread);
+  win32::FormWindow window3(form3.Form(), form3.Controls(), artwork,
+                            win32::FormWindow::Role::Secondary, window.Handle());
+  app::TForm5 form5(uiThread);
+  win32::FormWindow newsWindow(form5.Form(), form5.Controls(), artwork,
+                               win32::FormWindow::Role::Secondary, window.Handle());
+  // Never shown: the splash is an about box of its own.
+  app::TAboutBox aboutBox(uiThread);
+  win32::FormWindow aboutWindow(aboutBox.Form(), aboutBox.Controls(), artwork,
+                                win32::FormWindow::Role::Secondary, window.Handle());
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -1,66 +1,10 @@
 #include "app/main_artwork.h"
 
-#include <algorithm>
+#include "app/artwork_drawing.h"
 
 namespace tamsendor::app {
 
 namespace {
-
-constexpr COLORREF kTitle = RGB(236, 236, 236);
-constexpr COLORREF kSubtitle = RGB(160, 160, 168);
-constexpr COLORREF kAccent = RGB(232, 138, 32);
-constexpr COLORREF kRule = RGB(48, 50, 58);
-
-void FillSolid(HDC dc, const RECT& area, COLORREF color) {
-  HBRUSH brush = CreateSolidBrush(color);
-  FillRect(dc, &area, brush);
-  DeleteObject(brush);
-}
-
-COLORREF Blend(COLORREF from, COLORREF to, int step, int steps) {
-  auto mix = [&](int a, int b) { return a + (b - a) * step / std::max(1, steps); };
-  return RGB(mix(GetRValue(from), GetRValue(to)), mix(GetGValue(from), GetGValue(to)),
-             mix(GetBValue(from), GetBValue(to)));
-}
-
-void VerticalGradient(HDC dc, const RECT& area, COLORREF top, COLORREF bottom) {
-  const int height = area.bottom - area.top;
-  for (int y = 0; y < height; ++y)
-    FillSolid(dc, {area.left, area.top + y, area.right, area.top + y + 1},
-              Blend(top, bottom, y, height));
-}
-
-void Text(HDC dc, int x, int y, const wchar_t* text, int points, int weight, COLORREF color) {
-  const int height = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  HFONT font =
-      CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                  CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
-  HGDIOBJ old = SelectObject(dc, font);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, color);
-  TextOutW(dc, x, y, text, static_cast<int>(wcslen(text)));
-  SelectObject(dc, old);
-  DeleteObject(font);
-}
-
-void Line(HDC dc, int x1, int y1, int x2, int y2, int width, COLORREF color) {
-  HPEN pen = CreatePen(PS_SOLID, width, color);
-  HGDIOBJ old = SelectObject(dc, pen);
-  MoveToEx(dc, x1, y1, nullptr);
-  LineTo(dc, x2, y2);
-  SelectObject(dc, old);
-  DeleteObject(pen);
-}
-
-void Ring(HDC dc, int cx, int cy, int radius, int width, COLORREF color) {
-  HPEN pen = CreatePen(PS_SOLID, width, color);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-  Ellipse(dc, cx - radius, cy - radius, cx + radius, cy + radius);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
-}
 
 // Dark, with the title at the top left and a speedometer-like ring on the right, both clear of
 // the buttons at the top right, the group bar and the page area; a rule above the status line.
@@ -75,11 +19,7 @@ void PaintMainBackground(HDC dc, const RECT& area) {
   const int cy = area.top + 146;
   Ring(dc, cx, cy, 52, 1, RGB(40, 42, 50));
   Ring(dc, cx, cy, 40, 6, RGB(30, 32, 40));
-  HPEN accent = CreatePen(PS_SOLID, 6, kAccent);
-  HGDIOBJ old = SelectObject(dc, accent);
-  Arc(dc, cx - 40, cy - 40, cx + 40, cy + 40, cx + 40, cy - 8, cx - 25, cy - 33);
-  SelectObject(dc, old);
-  DeleteObject(accent);
+  RingArc(dc, cx, cy, 40, 6, kAccent, {cx + 40, cy - 8}, {cx - 25, cy - 33});
   Line(dc, cx, cy, cx + 25, cy - 22, 3, kTitle);
   Ring(dc, cx, cy, 5, 3, kTitle);
 
@@ -101,19 +41,6 @@ void PaintWindowButton(HDC dc, const RECT& area, const win32::ArtState& state, b
   } else {
     Line(dc, cx - 4, cy + 3, cx + 5, cy + 3, 2, ink);
   }
-}
-
-// A button's face: a filled rectangle with rounded corners and a one-pixel rim.
-void Plate(HDC dc, const RECT& area, COLORREF face, COLORREF rim, int corner) {
-  HBRUSH brush = CreateSolidBrush(face);
-  HPEN pen = CreatePen(PS_SOLID, 1, rim);
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  RoundRect(dc, area.left, area.top, area.right, area.bottom, corner, corner);
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
-  DeleteObject(pen);
-  DeleteObject(brush);
 }
 
 // The Run button: an accent-rimmed plate with "RUN" and a play mark; dimmed when disabled.

@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/main_form_layout.h"
+#include "app/start_up_colors.h"
 #include "bench/product_key.h"
 #include "bench/steam_key.h"
 #include "gameconfig/user_sid.h"
@@ -21,8 +22,9 @@
 
 namespace tamsendor::app {
 
-TForm1::TForm1(ui::Application& application, const AppServices& services)
+TForm1::TForm1(ui::Application& application, const AppServices& services, std::uint32_t splashMs)
     : services_(services),
+      splashMs_(splashMs),
       form_("TForm1"),
       controls_(MainFormLayout(), services.timers),
       lifecycle_(application, form_, cleanUp_),
@@ -68,10 +70,16 @@ TForm1::TForm1(ui::Application& application, const AppServices& services)
              controls_.Get<ui::Edit>("HL2PathEdit"), folders_),
       results_({services.registry, services.files, services.fileDialogs, services.opener,
                 services.dialogs},
-               controls_.Get<ui::Edit>("ResEdit"), folders_) {
+               controls_.Get<ui::Edit>("ResEdit"), folders_),
+      splash_(application, services.timers) {
   ApplyMainFormDesign(form_, controls_);
   Connect();
   FormCreate();
+}
+
+TForm1::~TForm1() {
+  // A program that ends during the splash never runs the rest of its start-up.
+  splash_.Cancel();
 }
 
 bench::LaunchControls TForm1::LaunchControls() {
@@ -144,8 +152,21 @@ bench::BenchSettings TForm1::Settings() const {
 }
 
 void TForm1::FormCreate() {
+  // Nothing else of the start-up shows, or can be touched, while the splash shows.
+  splash_.ShowSplash(splashMs_, [this] {
+    RunStartUpSteps();
+    startedUp_ = true;
+    form_.Show();
+  });
+}
+
+// A broken installation stops the steps early; the window still opens.
+void TForm1::RunStartUpSteps() {
+  ApplyStartUpColors(controls_);
   results_.SetUpProgramFolder(services_.program);
+  pages_.RzGroup3Items4Click();  // the page area hidden
   heapAdvice_.ComputeMemoryClass();
+  controls_.Get<ui::Label>("Label17").SetCaption(services_.program.FileVersion());
 
   auto& benchButton = controls_.Get<ui::Control>("BenchButton");
   auto refuse = [&](const char* message) {
@@ -175,6 +196,7 @@ void TForm1::FormCreate() {
   store_.ReadNoteAndEngineOptions();
   recovery_.CheckLeftoverAutoexec();
   gameSettings_.UserSid = gameconfig::ReadUserSid(services_.identity);
+  pages_.RzGroup3Items4Click();  // the page area hidden
 }
 
 void TForm1::Connect() {
@@ -192,8 +214,18 @@ void TForm1::Connect() {
   runners_.cp.OnTerminate = [this](bench::TJvCreateProcess& sender, std::uint32_t exitCode) {
     sequencer_.cpTerminate(sender, exitCode);
   };
-  form_.OnCloseQuery = [this](bool& canClose) { lifecycle_.FormCloseQuery(canClose); };
-  form_.OnClose = [this] { lifecycle_.FormClose(); };
+  // A close before the start-up has loaded the stored choices ends the program without the
+  // clean-up, which would store the design defaults over the user's choices.
+  form_.OnCloseQuery = [this](bool& canClose) {
+    if (startedUp_)
+      lifecycle_.FormCloseQuery(canClose);
+  };
+  form_.OnClose = [this] {
+    if (startedUp_)
+      lifecycle_.FormClose();
+    else
+      splash_.Cancel();
+  };
   ConnectSettings();
 
   auto& benchmark = controls_.Get<ui::BarGroup>("RzGroup1");

@@ -9,6 +9,7 @@
 #include "app/settings_controls.h"
 #include "app/settings_store.h"
 #include "app/settings_writers.h"
+#include "app/splash.h"
 #include "app/window_lifecycle.h"
 #include "bench/bench_settings.h"
 #include "bench/benchmark_start.h"
@@ -34,7 +35,11 @@ namespace tamsendor::app {
 // behaviour lives here.
 class TForm1 {
  public:
-  TForm1(ui::Application& application, const AppServices& services);
+  // The start-up begins with the splash; the rest of it, and the window, come when the splash has
+  // shown for splashMs.
+  TForm1(ui::Application& application, const AppServices& services,
+         std::uint32_t splashMs = kSplashMs);
+  ~TForm1();
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
@@ -44,11 +49,15 @@ class TForm1 {
   const bench::RunState& State() const { return state_; }
   const bench::Folders& Folders() const { return folders_; }
   const report::ResultCollection& Collection() const { return collection_; }
+  const Splash& StartUpSplash() const { return splash_; }
+  // The start-up has run to its end (or to a broken installation's stop) and the window shows.
+  bool StartedUp() const { return startedUp_; }
   // The user's choices as the controls show them now.
   bench::BenchSettings Settings() const;
 
  private:
   void FormCreate();
+  void RunStartUpSteps();
   void Connect();
   bench::LaunchControls LaunchControls();
   bench::StartControls StartControls();
@@ -58,6 +67,8 @@ class TForm1 {
   void ConnectSettings();
 
   AppServices services_;
+  std::uint32_t splashMs_;
+  bool startedUp_ = false;
   ui::Form form_;
   ui::ControlSet controls_;
   CloseCleanUp cleanUp_;
@@ -81,6 +92,7 @@ class TForm1 {
   HeapSizeAdvice heapAdvice_;
   GameFolders games_;
   ResultsFolderChoice results_;
+  Splash splash_;
 };
 
 }  // namespace tamsendor::app

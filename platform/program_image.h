@@ -10,6 +10,8 @@ class ProgramImage {
   virtual ~ProgramImage() = default;
   // The full path of the running executable ("C:\Program Files\Korvalin Tamsendor\tamsendor.exe").
   virtual std::string ExecutablePath() const = 0;
+  // The file version of its version resource, as "1.2.0.0"; empty when it has none.
+  virtual std::string FileVersion() const = 0;
 };
 
 }  // namespace tamsendor::platform

@@ -14,4 +14,10 @@ void Application::Terminate() {
     peer_->Terminate();
 }
 
+std::unique_ptr<FormPeer> Application::OpenWindow(Form& form, const ControlSet& controls) {
+  if (peer_ == nullptr)
+    return nullptr;
+  return peer_->OpenWindow(form, controls);
+}
+
 }  // namespace tamsendor::ui

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "ui/control_set.h"
+#include "ui/form.h"
 
 namespace tamsendor::ui {
 
@@ -10,6 +14,8 @@ class ApplicationPeer {
   virtual ~ApplicationPeer() = default;
   virtual void Minimize() = 0;
   virtual void Terminate() = 0;
+  // A real window for a form made while the program runs; the window goes with the returned peer.
+  virtual std::unique_ptr<FormPeer> OpenWindow(Form& form, const ControlSet& controls) = 0;
 };
 
 // The application's title (on the taskbar and on message boxes) and the operations on the whole
@@ -24,6 +30,9 @@ class Application {
   void Minimize();
   // Ends the message loop at once: no window is asked whether it may close.
   void Terminate();
+  // Gives a form that is made while the program runs (a window owned by the application, such as
+  // the start-up splash) its window, for as long as the returned peer lives. Headless: none.
+  std::unique_ptr<FormPeer> OpenWindow(Form& form, const ControlSet& controls);
 
   bool Terminated() const { return terminated_; }
   int MinimizeCount() const { return minimizeCount_; }

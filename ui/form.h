@@ -18,7 +18,9 @@ class FormPeer : public ControlPeer {
 };
 
 enum class BorderStyle { None, Single };
-enum class FormPosition { DesktopCenter, OwnerCenter };
+// DesktopCenter: the middle of the work area (the desktop less the taskbar); ScreenCenter: the
+// middle of the whole primary screen.
+enum class FormPosition { DesktopCenter, ScreenCenter, OwnerCenter };
 
 // A top-level window. Its Bounds are the client area; Left and Top are where it stands on the
 // screen once shown (FormPosition decides them: centred on the desktop when first shown, centred

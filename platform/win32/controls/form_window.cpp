@@ -82,6 +82,8 @@ void FormWindow::Place(HWND owner) {
   RECT around{};
   if (form_.Position() == ui::FormPosition::OwnerCenter && owner != nullptr)
     GetWindowRect(owner, &around);
+  else if (form_.Position() == ui::FormPosition::ScreenCenter)
+    around = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   else
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
   const RECT outer = OuterRect();

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/controls/painting.h"
 #include "platform/win32/text.h"
 
 namespace tamsendor::win32 {
@@ -30,11 +31,8 @@ PeerContext::~PeerContext() {
 HFONT PeerContext::Font(int points) {
   auto& font = fonts_[points];
   if (font == nullptr) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+    font = CreateFontW(FontHeightOfPoints(points), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                        DEFAULT_PITCH | FF_SWISS, L"Tahoma");
   }
   return font;

@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "app/main_form.h"
 #include "bench/product_key.h"
-#include "tests/fakes/fake_app_services.h"
 #include "tests/native/app/installed_machine.h"
+#include "tests/native/app/started_form.h"
 #include "ui/check_group.h"
 #include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/label.h"
+#include "ui/page_control.h"
 #include "ui/picture_button.h"
 
 namespace tamsendor::app {
@@ -13,15 +20,139 @@ namespace {
 
 using platform::RegistryRoot;
 
-struct StartUp {
-  fakes::FakeAppServices services;
-  ui::Application application{"Korvalin Tamsendor"};
+// The windows the application opens while it runs, as a log of what happened to them.
+class WindowLog : public ui::ApplicationPeer {
+ public:
+  void Minimize() override {}
+  void Terminate() override {}
+  std::unique_ptr<ui::FormPeer> OpenWindow(ui::Form& form, const ui::ControlSet&) override {
+    log.push_back("open " + form.Name());
+    return std::make_unique<Window>(*this, form);
+  }
 
-  void Store(const char* name, const char* value) {
-    services.registry.WriteString(bench::kProductRoot, std::string(bench::kProductKey), name,
-                                  value);
+  std::vector<std::string> log;
+
+ private:
+  class Window : public ui::FormPeer {
+   public:
+    // As a real window does, it attaches itself to its form for as long as it lives.
+    Window(WindowLog& owner, ui::Form& form) : owner_(owner), form_(form) {
+      form_.AttachFormPeer(this);
+    }
+    ~Window() override {
+      form_.AttachFormPeer(nullptr);
+      owner_.log.push_back("gone " + form_.Name());
+    }
+    void Reflect(ui::Property changed) override {
+      if (changed == ui::Property::Visible)
+        owner_.log.push_back((form_.Visible() ? "show " : "hide ") + form_.Name());
+    }
+    void RepaintNow() override { owner_.log.push_back("paint " + form_.Name()); }
+    void BeginMouseMove() override {}
+    void Closed() override {}
+
+   private:
+    WindowLog& owner_;
+    ui::Form& form_;
+  };
+};
+
+// The main window constructed as the program entry does it: the splash's time has not passed.
+struct SplashStart : testing::StartedForm {
+  WindowLog windows;
+  int shows = 0;
+
+  SplashStart() { application.AttachPeer(&windows); }
+  TForm1& Construct() {
+    form = std::make_unique<TForm1>(application, services.Get());
+    form->Form().OnShow = [this] { ++shows; };
+    return *form;
   }
 };
+
+TEST(MainFormStartUpTest, TheSplashShowsAloneForSixSecondsThenTheStartUpRunsOnce) {
+  SplashStart s;
+  s.Store("Note", "my note");
+  s.services.program.version = "7.3.0.12";
+  TForm1& form = s.Construct();
+
+  const TAboutBox* box = form.StartUpSplash().Box();
+  ASSERT_NE(box, nullptr);
+  const ui::Form& about = const_cast<TAboutBox*>(box)->Form();
+  EXPECT_EQ(about.Width(), 603);
+  EXPECT_EQ(about.Height(), 698);
+  EXPECT_EQ(about.BorderStyle(), ui::BorderStyle::None);
+  EXPECT_TRUE(about.StaysOnTop());
+  EXPECT_EQ(about.Position(), ui::FormPosition::ScreenCenter);
+  EXPECT_EQ(s.windows.log,
+            (std::vector<std::string>{"open TAboutBox", "show TAboutBox", "paint TAboutBox"}));
+
+  auto untouched = [&](const char* when) {
+    EXPECT_FALSE(form.Form().Visible()) << when;
+    EXPECT_FALSE(form.StartedUp()) << when;
+    EXPECT_EQ(s.shows, 0) << when;
+    EXPECT_EQ(s.Control<ui::Edit>("NoteEdit").Text(), "") << when;
+    EXPECT_EQ(s.Control<ui::Label>("Label17").Caption(), "version") << when;
+    EXPECT_EQ(s.Stored("ResultPath"), std::nullopt) << when;
+    EXPECT_EQ(form.Folders().ProgramFolder, "") << when;
+  };
+  untouched("at once");
+  s.services.ui.AdvanceBy(5999);
+  untouched("after 5999 ms");
+  EXPECT_NE(form.StartUpSplash().Box(), nullptr);
+
+  s.services.ui.AdvanceBy(1);
+  EXPECT_EQ(form.StartUpSplash().Box(), nullptr);
+  EXPECT_EQ(s.windows.log,
+            (std::vector<std::string>{"open TAboutBox", "show TAboutBox", "paint TAboutBox",
+                                      "hide TAboutBox", "gone TAboutBox"}));
+  EXPECT_TRUE(form.Form().Visible());
+  EXPECT_TRUE(form.StartedUp());
+  EXPECT_EQ(s.shows, 1);
+  EXPECT_EQ(s.Control<ui::Edit>("NoteEdit").Text(), "my note");
+  EXPECT_EQ(s.Control<ui::Label>("Label17").Caption(), "7.3.0.12");
+  EXPECT_EQ(form.Folders().ProgramFolder, "C:\\Program Files\\Korvalin Tamsendor\\");
+  EXPECT_EQ(s.Control<ui::Edit>("NoteEdit").BackgroundColor(), (ui::Color{234, 234, 234}));
+  EXPECT_EQ(s.Control<ui::ComboBox>("AABox").BackgroundColor(), (ui::Color{234, 234, 234}));
+  EXPECT_FALSE(s.Control<ui::PageControl>("PageControl").Visible());
+
+  EXPECT_TRUE(s.services.ui.RunUntilIdle());
+  EXPECT_EQ(s.shows, 1) << "the start-up ran again";
+  EXPECT_EQ(s.windows.log.size(), 5u);
+}
+
+TEST(MainFormStartUpTest, WithoutSplashTimeTheStartUpRunsAtOnceWithoutASplash) {
+  SplashStart s;
+  s.form = std::make_unique<TForm1>(s.application, s.services.Get(), 0);
+  EXPECT_TRUE(s.form->StartedUp());
+  EXPECT_TRUE(s.form->Form().Visible());
+  EXPECT_TRUE(s.windows.log.empty());
+  EXPECT_EQ(s.services.ui.PendingTimers(), 0u);
+}
+
+TEST(MainFormStartUpTest, AClosedWindowDuringTheSplashEndsWithoutCleanUpOrStartUp) {
+  SplashStart s;
+  s.Store("Note", "my note");
+  TForm1& form = s.Construct();
+  s.services.ui.AdvanceBy(2000);
+
+  EXPECT_TRUE(form.Form().Close());
+  EXPECT_EQ(form.StartUpSplash().Box(), nullptr);
+  EXPECT_EQ(s.Stored("Note"), "my note") << "the empty design note was stored over the user's";
+  EXPECT_TRUE(s.services.ui.RunUntilIdle());
+  EXPECT_FALSE(form.StartedUp());
+  EXPECT_FALSE(form.Form().Visible());
+  EXPECT_EQ(s.shows, 0);
+}
+
+TEST(MainFormStartUpTest, ProgramEndingDuringTheSplashLeavesNothingPending) {
+  SplashStart s;
+  s.Construct();
+  s.services.ui.AdvanceBy(100);
+  s.form.reset();
+  EXPECT_EQ(s.services.ui.PendingTimers(), 0u);
+  EXPECT_EQ(s.windows.log.back(), "gone TAboutBox");
+}
 
 TEST(MainFormStartUpTest, StoredChoicesOnTheOfferedModesAndRunStartsTheGame) {
   testing::InstalledMachine s;
@@ -58,7 +189,7 @@ TEST(MainFormStartUpTest, StoredChoicesOnTheOfferedModesAndRunStartsTheGame) {
   EXPECT_FALSE(form.Controls().Get<ui::PictureButton>("BenchButton").Enabled());
 }
 
-TEST(MainFormStartUpTest, ABrokenInstallationDisablesRun) {
+TEST(MainFormStartUpTest, ABrokenInstallationShowsItsMessageAfterTheSplashAndDisablesRun) {
   struct Case {
     RegistryRoot root;
     const char* key;
@@ -71,15 +202,24 @@ TEST(MainFormStartUpTest, ABrokenInstallationDisablesRun) {
        "Please install the Half-Life 2 Episode Two!"},
   };
   for (const Case& c : cases) {
-    StartUp s;
+    SplashStart s;
+    s.Store("640", "1");
     s.services.registry.DeleteKey(c.root, c.key);
     s.services.display.modes = {{640, 480}};
-    TForm1 form(s.application, s.services.Get());
+    TForm1& form = s.Construct();
+    s.services.ui.AdvanceBy(kSplashMs - 1);
+    EXPECT_TRUE(s.services.dialogs.messages.empty()) << c.message;
+    s.services.ui.AdvanceBy(1);
+    EXPECT_TRUE(s.services.ui.RunUntilIdle());
+
     EXPECT_EQ(s.services.dialogs.messages, std::vector<std::string>{c.message});
-    const auto& run = form.Controls().Get<ui::PictureButton>("BenchButton");
+    EXPECT_TRUE(form.Form().Visible()) << c.message;
+    EXPECT_EQ(s.shows, 1) << c.message;
+    const auto& run = s.Control<ui::PictureButton>("BenchButton");
     EXPECT_FALSE(run.Enabled());
     EXPECT_EQ(run.Hint(), c.message);
-    EXPECT_FALSE(form.Controls().Get<ui::CheckGroup>("res").ItemChecked(0));
+    EXPECT_FALSE(s.Control<ui::CheckGroup>("res").ItemChecked(0)) << "stored choices loaded";
+    EXPECT_EQ(s.Control<ui::Label>("Label17").Caption(), "1.2.0.0") << c.message;
   }
 }
 

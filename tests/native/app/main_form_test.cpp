@@ -29,6 +29,8 @@ struct MainFormTest : ::testing::Test {
   TForm1 form{application, services.Get()};
   std::vector<std::string> steps;
 
+  MainFormTest() { services.ui.AdvanceBy(kSplashMs); }
+
   void RecordCleanUp() {
     form.CleanUp().onExitButton.push_back([this] { steps.push_back("exit 1"); });
     form.CleanUp().onExitButton.push_back([this] { steps.push_back("exit 2"); });

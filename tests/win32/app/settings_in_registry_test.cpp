@@ -74,7 +74,9 @@ class SettingsInRegistryTest : public ::testing::Test {
         fake.ui,        registry,    fake.files,       fake.launcher, fake.processes, fake.dialogs,
         fake.placement, fake.clock,  fake.display,     fake.opener,   fake.host,      fake.probes,
         fake.program,   fake.search, fake.fileDialogs, fake.wait,     fake.identity};
-    return std::make_unique<TForm1>(application, services);
+    auto form = std::make_unique<TForm1>(application, services);
+    fake.ui.AdvanceBy(kSplashMs);
+    return form;
   }
 
   fakes::FakeAppServices fake;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <windows.h>
+
+namespace tamsendor::app {
+
+// The about box's picture ("about"): the program's name under a large gauge, in the main
+// window's look.
+void PaintAboutPicture(HDC dc, const RECT& area);
+
+}  // namespace tamsendor::app
