@@ -40,6 +40,9 @@ void BringToFront(HWND window) {
     return;
   if (IsIconic(window))
     ShowWindow(window, SW_RESTORE);
+  // Raised above the others in any case, even where the system keeps the keyboard focus where
+  // it was.
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(window);
 }
 

@@ -7,21 +7,8 @@
 set -u
 bin=$1
 shots=${2:-$bin}
-root=$(cd "$(dirname "$0")/../../.." && pwd)
-title="Korvalin Tamsendor"
-
-export WINEPREFIX="${TAMSENDOR_WINEPREFIX:-$root/build/wineprefix}"
-. "$root/scripts/lib/wine.sh"
-wine_env
+. "$(dirname "$0")/smoke_lib.sh"
 . "$root/scripts/lib/installation.sh"
-
-fail() {
-  echo "FAIL: $*" >&2
-  mkdir -p "$shots" && import -window root "$shots/killed_benchmark_failure.png" &&
-    echo "screen: $shots/killed_benchmark_failure.png" >&2
-  exit 1
-}
-[ -n "${DISPLAY:-}" ] || fail "no X display (run under scripts/lib/with-display.sh)"
 
 app=""
 cleanup() {
@@ -38,31 +25,10 @@ cfg="$game/ep2/cfg/autoexec.cfg"
 old="$game/ep2/cfg/autoexec_old.cfg"
 wine "$steam/steam.exe" >/dev/null 2>&1 </dev/null &
 
-# wait_for SECONDS COMMAND...: until the command succeeds; false on time-out.
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ $SECONDS -lt $deadline ] || return 1
-    sleep 0.2
-  done
-}
 visible_window() {
   local id
   id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
   [ -n "$id" ] && echo "$id"
-}
-window_sized() {  # window_sized ID W H
-  local WIDTH="" HEIGHT="" X="" Y="" SCREEN="" WINDOW=""
-  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)" || return 1
-  [ "$WIDTH" = "$2" ] && [ "$HEIGHT" = "$3" ]
-}
-main_window() {
-  local id
-  for id in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
-    window_sized "$id" 559 475 && echo "$id" && return 0
-  done
-  return 1
 }
 start_program() {
   wine "$program/tamsendor.exe" >/dev/null 2>&1 </dev/null &

@@ -6,18 +6,9 @@
 set -u
 exe=$1
 shots=${2:-$(dirname "$exe")}
-title="Korvalin Tamsendor"
 
-export WINEPREFIX="${TAMSENDOR_WINEPREFIX:-$(cd "$(dirname "$0")/../../.." && pwd)/build/wineprefix}"
-export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-winemenubuilder.exe=d}"
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+. "$(dirname "$0")/smoke_lib.sh"
 [ -f "$exe" ] || fail "no program at $exe"
-[ -n "${DISPLAY:-}" ] || fail "no X display (run under scripts/lib/with-display.sh)"
 
 # An installed machine: the product key and Steam's key exist, so no start-up message comes first.
 wine reg add 'HKLM\SOFTWARE\Korvalin\Quillax' /f >/dev/null 2>&1 </dev/null
@@ -27,21 +18,29 @@ started=$(date +%s%N)
 wine "$exe" >/dev/null 2>&1 </dev/null &
 pid=$!
 trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
+ms_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
 
-window=""
-deadline=$((SECONDS + 60))
-while [ -z "$window" ] && [ $SECONDS -lt $deadline ]; do
-  window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
-  if [ -z "$window" ]; then
-    kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
-    sleep 0.1
-  fi
+# First the splash alone, for 6000 ms; the main window only after it.
+wait_for 60 splash_window >/dev/null || fail "no splash of 603 x 698 within 60 s"
+splashed=$(date +%s%N)
+echo "splash after $(ms_since "$started") ms"
+main_window >/dev/null && fail "the main window shows beside the splash"
+sleep 0.5 # let it paint
+screenshot "$(splash_window)" "$shots/splash.png"
+colours=$(identify -format %k "$shots/splash.png")
+[ "$colours" -gt 20 ] || fail "the splash shows $colours colours: its picture is not drawn"
+echo "screenshot: $shots/splash.png"
+while ! main_window >/dev/null; do
+  kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
+  [ "$(ms_since "$splashed")" -lt 60000 ] || fail "no main window within 60 s of the splash"
+  sleep 0.05
 done
-[ -n "$window" ] || fail "no window titled \"$title\" within 60 s"
-echo "window after $((($(date +%s%N) - started) / 1000000)) ms"
-
+shown=$(ms_since "$splashed")
+window=$(main_window)
+echo "window after $(ms_since "$started") ms, $shown ms after the splash showed"
+[ "$shown" -ge 5500 ] || fail "the main window came $shown ms after the splash, not 6000"
+splash_window >/dev/null && fail "the splash is still there beside the main window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-[ "$WIDTH" = 559 ] && [ "$HEIGHT" = 475 ] || fail "window is ${WIDTH}x${HEIGHT}, not 559x475"
 
 sleep 1  # let it paint
 mkdir -p "$shots"
