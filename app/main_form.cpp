@@ -77,11 +77,6 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
   FormCreate();
 }
 
-TForm1::~TForm1() {
-  // A program that ends during the splash never runs the rest of its start-up.
-  splash_.Cancel();
-}
-
 bench::LaunchControls TForm1::LaunchControls() {
   return {form_,
           controls_.Get<ui::CheckGroup>("res"),

@@ -39,7 +39,6 @@ class TForm1 {
   // shown for splashMs.
   TForm1(ui::Application& application, const AppServices& services,
          std::uint32_t splashMs = kSplashMs);
-  ~TForm1();
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
@@ -92,6 +91,8 @@ class TForm1 {
   HeapSizeAdvice heapAdvice_;
   GameFolders games_;
   ResultsFolderChoice results_;
+  // Last, so it goes first: a program that ends during the splash never runs the rest of its
+  // start-up.
   Splash splash_;
 };
 

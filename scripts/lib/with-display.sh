@@ -4,11 +4,11 @@
 # close).
 set -euo pipefail
 
-# Inside the Xvfb started below, the display is there too: that must not skip the window manager.
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  exec "$@"
+fi
+
 if [ -z "${TAMSENDOR_INSIDE_XVFB:-}" ]; then
-  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-    exec "$@"
-  fi
   export TAMSENDOR_INSIDE_XVFB=1
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi

@@ -47,6 +47,7 @@ class PickerWindowTest : public ::testing::Test {
   PickerWindowTest() {
     services.display.modes = {{800, 600}, {1024, 768}, {1280, 1024}};
     form1 = std::make_unique<TForm1>(application, services.Get());
+    services.ui.AdvanceBy(kSplashMs);  // the start-up done
     // Secondary: the main window's end would otherwise end this thread's message loop.
     window1 = std::make_unique<win32::FormWindow>(form1->Form(), form1->Controls(), artwork,
                                                   win32::FormWindow::Role::Secondary);

@@ -46,8 +46,7 @@ screenshot "$box" "$shots/broken_installation_${missing}_message.png"
 sleep 1
 message_box >/dev/null || fail "the message went away unanswered"
 xdotool windowactivate "$box" 2>/dev/null
-sleep 0.3
-xdotool key Return
+xdotool key --window "$box" Return
 wait_for 30 main_window >/dev/null || fail "no main window after the message"
 window=$(main_window)
 sleep 1 # let it paint

@@ -56,18 +56,45 @@ echo "during the running copy's splash: ended with 0 after $took ms"
 wait_for 60 main_window >/dev/null || fail "the first start shows no main window"
 window=$(main_window)
 
-# Another window active in front of it.
+# Another window in front of it.
 wine notepad >/dev/null 2>&1 </dev/null &
 other=$!
-wait_for 30 sh -c "xdotool search --onlyvisible --name 'Notepad' >/dev/null 2>&1" ||
-  fail "no other window to put in front"
-# The window manager's stacking order, bottom to top: is ours on top?
-on_top() {
-  [ "$(xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | awk '{ print $NF }')" = \
-    "$(printf '0x%x' "$window")" ]
+other_window=""
+find_other_window() {
+  other_window=$(xdotool search --onlyvisible --name 'Notepad' 2>/dev/null | head -n 1)
+  [ -n "$other_window" ]
 }
-not_on_top() { ! on_top; }
-wait_for 10 not_on_top ||
+wait_for 30 find_other_window || fail "no other window to put in front"
+
+# position_of ID LIST...: where ID stands in the list of window ids, from 1; 0 when absent.
+position_of() {
+  local id=$1 i=0 entry
+  shift
+  for entry in "$@"; do
+    i=$((i + 1))
+    [ "$((entry))" = "$id" ] && echo "$i" && return 0
+  done
+  echo 0
+}
+# Is ours above the other window? The window manager's stacking list when one runs (bottom to
+# top), else the X server's own order (xwininfo lists the top one first).
+ours_above() {
+  local stacking ours theirs
+  stacking=$(xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null)
+  if [[ $stacking == *"#"* ]]; then
+    set -- $(echo "${stacking#*#}" | tr ',' ' ')
+    ours=$(position_of "$window" "$@")
+    theirs=$(position_of "$other_window" "$@")
+    [ "$ours" -gt "$theirs" ]
+  else
+    set -- $(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }')
+    ours=$(position_of "$window" "$@")
+    theirs=$(position_of "$other_window" "$@")
+    [ "$ours" -gt 0 ] && [ "$ours" -lt "$theirs" ]
+  fi
+}
+ours_below() { ! ours_above; }
+wait_for 10 ours_below && find_other_window ||
   fail "the other window did not come in front of ours"
 
 second_start 20
@@ -75,9 +102,9 @@ second_start 20
 echo "second start ended with 0 after $took ms"
 main_window >/dev/null || fail "the first copy's window is gone"
 [ "$(main_window)" = "$window" ] || fail "another main window than the first copy's shows"
-# The window manager may keep the keyboard focus where it was (openbox refuses to let an
+# A window manager may keep the keyboard focus where it was (openbox refuses to let an
 # application take it), but the window must be raised above the other.
-wait_for 5 on_top || fail "the first copy's window is not in front"
+wait_for 5 ours_above || fail "the first copy's window is not in front"
 screenshot "$window" "$shots/second_instance.png"
 echo "the first copy's window is back in front"
 kill -9 "$other" 2>/dev/null
