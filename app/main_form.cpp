@@ -39,15 +39,15 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
              folders_),
       recovery_(controls_.Get<ui::Edit>("NoteEdit"), services.files, services.registry,
                 services.dialogs, state_, folders_, autoexec_, demos_),
-      preparation_(folders_, services.dialogs, autoexec_, demos_, gameSettings_),
+      preparation_(folders_, services.files, services.dialogs, autoexec_, demos_, gameSettings_),
       runners_(services.launcher),
       launcher_(LaunchControls(), state_, folders_, runners_.cp),
-      collection_(
-          CollectionControls(),
-          {services.placement, services.files, services.dialogs, services.opener, services.clock,
-           services.host, services.probes},
-          state_, folders_,
-          {[this] { autoexec_.RestoreAutoexec(); }, [this] { recovery_.CleanUpAfterBenchmark(); }}),
+      collection_(CollectionControls(),
+                  {services.placement, services.files, services.dialogs, services.opener,
+                   services.clock, services.host, services.probes},
+                  state_, folders_,
+                  {[this] { return autoexec_.RestoreAutoexec(); },
+                   [this] { recovery_.CleanUpAfterBenchmark(); }}),
       sequencer_(state_, launcher_, controls_.Get<ui::Label>("RunsLabel"), services.processes,
                  services.timers, [this] { collection_.CollectResults(); }),
       start_(StartControls(),
@@ -85,7 +85,8 @@ bench::LaunchControls TForm1::LaunchControls() {
           controls_.Get<ui::Edit>("CusHeight"),
           controls_.Get<ui::Label>("Label21"),
           controls_.Get<ui::Label>("StatusInfo"),
-          controls_.Get<ui::Control>("BenchButton")};
+          controls_.Get<ui::Control>("BenchButton"),
+          controls_.Get<ui::Panel>("Panel2")};
 }
 
 bench::StartControls TForm1::StartControls() {
@@ -209,6 +210,7 @@ void TForm1::Connect() {
   runners_.cp.OnTerminate = [this](bench::TJvCreateProcess& sender, std::uint32_t exitCode) {
     sequencer_.cpTerminate(sender, exitCode);
   };
+  launcher_.OnLaunchFailed = [this] { recovery_.PutGameBack(); };
   // A close before the start-up has loaded the stored choices ends the program without the
   // clean-up, which would store the design defaults over the user's choices.
   form_.OnCloseQuery = [this](bool& canClose) {

@@ -4,6 +4,9 @@
 
 namespace tamsendor::bench {
 
+// The game's own folder inside `GamesFolder`, where its hl2.exe lies.
+inline constexpr char kGameFolderName[] = "half-life 2 episode two\\";
+
 // The folders the program works in, found at start-up; each ends with a separator, and paths are
 // formed by appending names.
 struct Folders {

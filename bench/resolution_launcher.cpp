@@ -63,6 +63,9 @@ void ResolutionLauncher::Launch(std::string_view width, std::string_view height,
   } catch (const platform::OsError&) {
     c_.StatusInfo.SetCaption(std::string(errorText));
     c_.BenchButton.SetEnabled(true);
+    c_.Panel2.SetVisible(false);
+    if (OnLaunchFailed)
+      OnLaunchFailed();
   }
 }
 

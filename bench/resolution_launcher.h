@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "bench/folders.h"
@@ -11,6 +12,7 @@
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/label.h"
+#include "ui/panel.h"
 
 namespace tamsendor::bench {
 
@@ -24,6 +26,7 @@ struct LaunchControls {
   ui::Label& Label21;
   ui::Label& StatusInfo;
   ui::Control& BenchButton;
+  ui::Panel& Panel2;
 };
 
 // `LaunchResolution`: one member per table row plus the custom member, driven by the table. A
@@ -46,6 +49,10 @@ class ResolutionLauncher {
   // The member the same resolution runs again with, for a tag of the table; -1 for an unknown
   // tag.
   static int MemberOfTag(std::string_view tag);
+
+  // A launch that could not start ends the benchmark as a stopped one: the status keeps the
+  // error, and whoever changed the game for the benchmark puts it back here.
+  std::function<void()> OnLaunchFailed;
 
  private:
   void Launch(std::string_view width, std::string_view height, std::string_view tag,

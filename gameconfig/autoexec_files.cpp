@@ -5,9 +5,9 @@
 namespace tamsendor::gameconfig {
 
 bool AutoexecFiles::IsOurs(const std::string& path) const {
-  if (composed_)
-    return true;
-  // After a crash nothing remembers the composition; the file tells by its opening lines.
+  // The file tells by its opening lines, also after a crash, when nothing remembers the
+  // composition, and when the user put a file of their own there meanwhile. One that cannot be
+  // read is not known to be ours and is left alone.
   const auto text = files_.ReadBytes(path);
   return text && LooksComposed(*text);
 }
@@ -77,26 +77,35 @@ bool AutoexecFiles::ComposeAutoexec() {
   return true;
 }
 
-void AutoexecFiles::RestoreAutoexec() {
+bool AutoexecFiles::RestoreAutoexec() {
   if (state_.AutoexecRestored)
-    return;
+    return true;
   const std::string cfg = CfgPath();
   const std::string old = OldPath();
   if (files_.FileExists(old)) {
-    if (files_.FileExists(cfg))
+    // Only our own file gives way to the backup. An autoexec.cfg of the user's beside an
+    // autoexec_old.cfg (theirs too, or set aside by a benchmark the user then replaced the
+    // generated file of) is current and stays; so does the other file.
+    if (files_.FileExists(cfg)) {
+      if (!IsOurs(cfg)) {
+        composed_ = false;
+        return true;
+      }
       files_.RemoveFile(cfg);
+    }
     wait_.Wait(kSettleMs);
     if (const platform::FileResult moved = files_.MoveReplacing(old, cfg); !moved) {
       Tell(
           "Your autoexec.cfg could not be put back. It is safe as autoexec_old.cfg; the program "
           "puts it back at its next start of a benchmark or close.",
           old, moved.reason);
-      return;
+      return false;
     }
-  } else if (composed_ && files_.FileExists(cfg)) {
+  } else if (composed_ && files_.FileExists(cfg) && IsOurs(cfg)) {
     files_.RemoveFile(cfg);
   }
   composed_ = false;
+  return true;
 }
 
 }  // namespace tamsendor::gameconfig

@@ -44,9 +44,11 @@ class AutoexecFiles {
   // and their file is back.
   bool ComposeAutoexec();
   // Puts the user's file back, or removes the generated one when the user had none. Does
-  // nothing once the benchmark's restore is done (`AutoexecRestored`), and removes a lone
-  // autoexec.cfg only when this program composed it and has not restored it since.
-  void RestoreAutoexec();
+  // nothing once the benchmark's restore is done (`AutoexecRestored`). Only a generated
+  // autoexec.cfg is ever removed or replaced, and a lone one only when this program composed it
+  // and has not restored it since. false when the user's file could not be put back: the user
+  // has been told, their file is safe as autoexec_old.cfg, and a later restore tries again.
+  bool RestoreAutoexec();
 
   bool ComposedNotRestored() const { return composed_; }
   // An autoexec.cfg this program composed lies in the game's folder (also one from before a

@@ -88,9 +88,40 @@ bool DemoInstaller::Copy(const std::string& from, const std::string& to) {
   return true;
 }
 
+bool DemoInstaller::IsOurShippedDemo(const std::string& fileName) const {
+  const std::string placed = folders_.GameModFolder + fileName;
+  // The user's own demo may carry our name; the file they chose is never ours to remove.
+  if (!c_.DemoEdit.Text().empty() &&
+      platform::PathKey(c_.DemoEdit.Text()) == platform::PathKey(placed))
+    return false;
+  if (!files_.FileExists(placed))
+    return false;
+  // Ours only when it is a copy of our shipped file: any other file of that name is the user's.
+  const auto there = files_.ReadBytes(placed);
+  const auto shipped = files_.ReadBytes(folders_.ProgramFolder + fileName);
+  return there && shipped && *there == *shipped;
+}
+
+bool DemoInstaller::Place(const std::string& source, const std::string& placed) {
+  // The chosen file may already be the one in the game's folder: it is used where it is.
+  if (platform::PathKey(source) == platform::PathKey(placed))
+    return true;
+  if (files_.FileExists(placed)) {
+    const auto existing = files_.ReadBytes(placed);
+    const auto wanted = files_.ReadBytes(source);
+    if (existing && wanted && *existing == *wanted)
+      return true;
+    // Another demo of the same name is the user's own: replace it only when told to.
+    const std::string fileName(platform::FileNamePart(placed));
+    if (!dialogs_.ConfirmYesNo("The game's folder already holds a different " + fileName + ".\n\n" +
+                               placed + "\n\nReplace it with " + source + "?"))
+      return false;
+  }
+  return Copy(source, placed);
+}
+
 bool DemoInstaller::PlaceShipped(const std::string& fileName) {
-  // Always a fresh copy: whatever lies there under our name is ours from an earlier benchmark.
-  return Copy(folders_.ProgramFolder + fileName, folders_.GameModFolder + fileName);
+  return Place(folders_.ProgramFolder + fileName, folders_.GameModFolder + fileName);
 }
 
 bool DemoInstaller::PlaceCustom() {
@@ -99,37 +130,22 @@ bool DemoInstaller::PlaceCustom() {
   const std::string name = DemoNameOf(fileName);
   state_.DemoCaption = "Custom demo - " + name;
   state_.DemoName = name;
-
-  const std::string placed = folders_.GameModFolder + fileName;
-  // The chosen file may already be the one in the game's folder: it is used where it is.
-  if (platform::PathKey(chosen) == platform::PathKey(placed))
-    return true;
-  if (files_.FileExists(placed)) {
-    const auto existing = files_.ReadBytes(placed);
-    const auto wanted = files_.ReadBytes(chosen);
-    if (existing && wanted && *existing == *wanted)
-      return true;
-    // Another demo of the same name may be the user's own: replace it only when told to.
-    if (!dialogs_.ConfirmYesNo("The game's folder already holds a different " + fileName + ".\n\n" +
-                               placed + "\n\nReplace it with " + chosen + "?"))
-      return false;
-  }
-  return Copy(chosen, placed);
+  return Place(chosen, folders_.GameModFolder + fileName);
 }
 
 bool DemoInstaller::InstallDemo() {
+  // A shipped demo a benchmark left goes (the second stays beside the first until the clean-up);
+  // a file of the user's under our name stays.
   const int choice = c_.demo.ItemIndex();
-  const std::string placed1 = folders_.GameModFolder + kShipped1;
-  const std::string placed2 = folders_.GameModFolder + kShipped2;
-  if (choice != kDemo1 && files_.FileExists(placed1))
-    files_.RemoveFile(placed1);
+  if (choice != kDemo1)
+    RemoveIfOurs(kShipped1);
+  if (choice != kDemo1 && choice != kDemo2)
+    RemoveIfOurs(kShipped2);
   if (choice == kDemo1) {
     state_.DemoCaption = "Korvalin demo 1";
     state_.DemoName = "qordemo1";
     return PlaceShipped(kShipped1);
   }
-  if (files_.FileExists(placed2))
-    files_.RemoveFile(placed2);
   if (choice == kDemo2) {
     state_.DemoCaption = "Korvalin demo 2";
     state_.DemoName = "qordemo2";
@@ -140,12 +156,14 @@ bool DemoInstaller::InstallDemo() {
   return false;
 }
 
+void DemoInstaller::RemoveIfOurs(const char* fileName) {
+  if (IsOurShippedDemo(fileName))
+    files_.RemoveFile(folders_.GameModFolder + fileName);
+}
+
 void DemoInstaller::RemoveShippedDemos() {
-  for (const char* name : {kShipped1, kShipped2}) {
-    const std::string placed = folders_.GameModFolder + name;
-    if (files_.FileExists(placed))
-      files_.RemoveFile(placed);
-  }
+  RemoveIfOurs(kShipped1);
+  RemoveIfOurs(kShipped2);
 }
 
 void DemoInstaller::StoreChoice() {

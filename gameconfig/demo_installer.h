@@ -43,7 +43,8 @@ class DemoInstaller {
   // Places the chosen demo and sets `DemoName` and `DemoCaption`. false when the file could not
   // be placed; the user has been told.
   bool InstallDemo();
-  // Removes the shipped demos from the game's folder; the user's own demo stays.
+  // Removes the shipped demos this program placed in the game's folder. A file of the same name
+  // that is not a copy of ours, or that the user chose as their demo, is theirs and stays.
   void RemoveShippedDemos();
 
   void demoChanging();
@@ -56,6 +57,9 @@ class DemoInstaller {
   static std::string DemoNameOf(std::string_view fileName);
 
  private:
+  bool IsOurShippedDemo(const std::string& fileName) const;
+  void RemoveIfOurs(const char* fileName);
+  bool Place(const std::string& source, const std::string& placed);
   bool PlaceShipped(const std::string& fileName);
   bool PlaceCustom();
   void StoreChoice();

@@ -5,6 +5,7 @@
 #include "gameconfig/demo_installer.h"
 #include "gameconfig/game_settings.h"
 #include "platform/dialogs.h"
+#include "platform/file_system.h"
 
 namespace tamsendor::gameconfig {
 
@@ -14,9 +15,11 @@ namespace tamsendor::gameconfig {
 // user is told.
 class GamePreparation {
  public:
-  GamePreparation(const bench::Folders& folders, platform::Dialogs& dialogs,
-                  AutoexecFiles& autoexec, DemoInstaller& demos, GameRegistrySettings& settings)
+  GamePreparation(const bench::Folders& folders, const platform::FileSystem& files,
+                  platform::Dialogs& dialogs, AutoexecFiles& autoexec, DemoInstaller& demos,
+                  GameRegistrySettings& settings)
       : folders_(folders),
+        files_(files),
         dialogs_(dialogs),
         autoexec_(autoexec),
         demos_(demos),
@@ -26,7 +29,10 @@ class GamePreparation {
   bool PrepareGame();
 
  private:
+  bool GameIsWhereItWasFound();
+
   const bench::Folders& folders_;
+  const platform::FileSystem& files_;
   platform::Dialogs& dialogs_;
   AutoexecFiles& autoexec_;
   DemoInstaller& demos_;

@@ -16,10 +16,14 @@ void GameRecovery::WriteNoErrorWarning(const char* value) {
 }
 
 void GameRecovery::CheckLeftoverAutoexec() {
+  // A write cut short by a crash or a kill left its temporary file beside its destination.
+  for (const std::string* folder :
+       {&folders_.GameCfgFolder, &folders_.GameModFolder, &folders_.ResultsFolder})
+    files_.RemoveLeftoverTemporaries(*folder);
+
   // Only a file this program composed is a leftover: a user's own autoexec.cfg is no sign of
-  // an error, and the question must never offer to delete it. Without a game folder the names
-  // alone would point into whatever folder is current.
-  const bool leftover = !folders_.GameCfgFolder.empty() && autoexec_.GeneratedFilePresent();
+  // an error, and the question must never offer to delete it.
+  const bool leftover = autoexec_.GeneratedFilePresent();
   if (leftover || files_.FileExists(folders_.ProgramFolder + "hl2set.ini"))
     WriteNoErrorWarning("1");
 
@@ -37,6 +41,11 @@ void GameRecovery::CleanUpAfterBenchmark() {
   demos_.RemoveShippedDemos();
 }
 
+void GameRecovery::PutGameBack() {
+  state_.AutoexecRestored = autoexec_.RestoreAutoexec();
+  CleanUpAfterBenchmark();
+}
+
 void GameRecovery::SaveNoteAndForgetDirectXFacts() {
   bench::WriteProductValue(registry_, "Note", NoteEdit_.Text());
   for (const char* name : {"Display Memory", "Driver Version", "Sound"})
@@ -50,14 +59,15 @@ void GameRecovery::FormCloseQuery() {
   SaveNoteAndForgetDirectXFacts();
 }
 
+void GameRecovery::SpeedButton1Click() {
+  // The Exit button ends the program at once, also during a benchmark: it must leave the game as
+  // a close does, or the generated autoexec.cfg stays and the user's file waits aside.
+  FormCloseQuery();
+}
+
 void GameRecovery::FormClose() {
   SaveNoteAndForgetDirectXFacts();
   demos_.RemoveShippedDemos();
-}
-
-void GameRecovery::SpeedButton1Click() {
-  demos_.RemoveShippedDemos();
-  SaveNoteAndForgetDirectXFacts();
 }
 
 }  // namespace tamsendor::gameconfig

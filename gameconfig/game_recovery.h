@@ -31,6 +31,8 @@ class GameRecovery {
   void CheckLeftoverAutoexec();
   // After the last run, once the user's autoexec.cfg is back.
   void CleanUpAfterBenchmark();
+  // A benchmark that ended early: the game as before it, at once.
+  void PutGameBack();
 
   // The ways of leaving the program.
   void FormCloseQuery();

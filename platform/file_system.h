@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tamsendor::platform {
 
@@ -18,30 +19,61 @@ struct FileResult {
 
 // Files with Windows semantics: both separators, names compared without regard to case, drive
 // roots like "D:\". Paths are UTF-8.
+//
+// Every operation takes full paths only ("C:\..." or "\\server\share\..."). A path formed from a
+// folder that is not known (an empty folder text and a file name) would name a file in whatever
+// folder is current, which may be the program's own or another program's: such a path exists for
+// no caller, cannot be read, and every change to it fails.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
-  virtual bool FileExists(const std::string& path) const = 0;
-  virtual bool DirectoryExists(const std::string& path) const = 0;
+  // What an operation on a path that is not a full one answers.
+  static constexpr char kNotFullPath[] = "The path is incomplete: its folder is not known.";
+  // Replacing writes and copies go through a temporary file beside the destination, named after
+  // it with this ending, so a program stopped halfway leaves a file that is recognisably ours.
+  static constexpr char kTemporaryEnding[] = ".tamsendor-tmp";
+  static std::string TemporaryPathFor(const std::string& destination) {
+    return destination + kTemporaryEnding;
+  }
+
+  bool FileExists(const std::string& path) const;
+  bool DirectoryExists(const std::string& path) const;
 
   // Creates the folder and any missing parents; succeeds when the folder exists afterwards.
-  virtual FileResult MakeDirectories(const std::string& path) = 0;
-  virtual FileResult RemoveFile(const std::string& path) = 0;
+  FileResult MakeDirectories(const std::string& path);
+  FileResult RemoveFile(const std::string& path);
 
   // The whole file as bytes; nullopt when it cannot be read.
-  virtual std::optional<std::string> ReadBytes(const std::string& path) const = 0;
+  std::optional<std::string> ReadBytes(const std::string& path) const;
 
   // Replaces the file's content through a temporary file and an atomic rename, so a crash
   // leaves either the old or the new content, never a half-written file. Missing folders are
   // created.
-  virtual FileResult WriteBytes(const std::string& path, const std::string& bytes) = 0;
+  FileResult WriteBytes(const std::string& path, const std::string& bytes);
 
   // Copy and move replace an existing destination without asking and create missing folders of
   // the destination. A move leaves no source behind. Neither loses the destination's old
   // content if it fails halfway.
-  virtual FileResult CopyReplacing(const std::string& from, const std::string& to) = 0;
-  virtual FileResult MoveReplacing(const std::string& from, const std::string& to) = 0;
+  FileResult CopyReplacing(const std::string& from, const std::string& to);
+  FileResult MoveReplacing(const std::string& from, const std::string& to);
+
+  // Removes the temporary files that writes into `folder` left when the program was stopped
+  // halfway. Nothing else in the folder is touched.
+  void RemoveLeftoverTemporaries(const std::string& folder);
+
+ protected:
+  // The operations themselves, called with full paths only.
+  virtual bool FileExistsAt(const std::string& path) const = 0;
+  virtual bool DirectoryExistsAt(const std::string& path) const = 0;
+  virtual FileResult MakeDirectoriesAt(const std::string& path) = 0;
+  virtual FileResult RemoveFileAt(const std::string& path) = 0;
+  virtual std::optional<std::string> ReadBytesAt(const std::string& path) const = 0;
+  virtual FileResult WriteBytesAt(const std::string& path, const std::string& bytes) = 0;
+  virtual FileResult CopyReplacingAt(const std::string& from, const std::string& to) = 0;
+  virtual FileResult MoveReplacingAt(const std::string& from, const std::string& to) = 0;
+  // The names of the files (not folders) directly in `folder`; empty when it cannot be read.
+  virtual std::vector<std::string> FileNamesIn(const std::string& folder) const = 0;
 };
 
 }  // namespace tamsendor::platform

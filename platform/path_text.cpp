@@ -56,6 +56,13 @@ std::string PathKey(std::string_view path) {
   return key;
 }
 
+bool IsFullPath(std::string_view path) {
+  const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  if (path.size() >= 3 && isLetter(path[0]) && path[1] == ':' && IsSeparator(path[2]))
+    return true;
+  return path.size() >= 3 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2]);
+}
+
 std::string_view FileNamePart(std::string_view path) {
   const auto cut = path.find_last_of("\\/");
   return cut == std::string_view::npos ? path : path.substr(cut + 1);

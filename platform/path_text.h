@@ -16,6 +16,11 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part);
 // trailing separator (except after a drive root "C:\"), case folded.
 std::string PathKey(std::string_view path);
 
+// A path that names its drive or network share: "C:\..." (either separator) or "\\server\...".
+// A bare name, "folder\name", "\name" (the current drive) and "C:name" (the current folder of
+// drive C) all depend on the current folder.
+bool IsFullPath(std::string_view path);
+
 // The last part of a path ("hl2.exe" from "C:/games/ep2/hl2.exe"), after either separator.
 std::string_view FileNamePart(std::string_view path);
 

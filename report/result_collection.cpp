@@ -129,8 +129,8 @@ void ResultCollection::FinishBenchmark() {
   state_.ReportPath = reportPath;
   c_.StatusInfo.SetCaption(reportPath.empty() ? kAborted : kSucceeded);
 
-  steps_.RestoreAutoexec();
-  state_.AutoexecRestored = true;
+  // A restore that failed stays pending: the next close or benchmark tries again.
+  state_.AutoexecRestored = steps_.RestoreAutoexec();
   if (!reportPath.empty()) {
     if (const platform::FileResult opened = s_.opener.Open(reportPath); !opened)
       failure = "The report is saved as " + reportPath + ", but it could not be opened.\n\n" +

@@ -52,8 +52,8 @@ struct CollectionServices {
 
 // What the game configuration does when a benchmark ends.
 struct FinishingSteps {
-  // Puts the user's autoexec.cfg back.
-  std::function<void()> RestoreAutoexec;
+  // Puts the user's autoexec.cfg back; false when that failed and is still to be done.
+  std::function<bool()> RestoreAutoexec;
   // Records that the benchmark completed and removes the shipped demos from the game.
   std::function<void()> CleanUpAfterBenchmark;
 };

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <atomic>
-
 #include "platform/path_text.h"
 #include "platform/win32/text.h"
 
@@ -21,15 +19,19 @@ DWORD Attributes(const std::string& path) {
   return GetFileAttributesW(Widen(path).c_str());
 }
 
-// A name beside the destination that no other writer uses, so the final rename stays on one
-// volume and is atomic.
+// The temporary file beside the destination, so the final rename stays on one volume and is
+// atomic. One name per destination: a stale one from a write that was cut short is removed
+// first instead of being left for good.
 std::wstring TemporaryBeside(const std::string& destination) {
-  static std::atomic<unsigned> counter{0};
-  return Widen(destination) + L".tmp" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-         std::to_wstring(++counter);
+  std::wstring temporary = Widen(platform::FileSystem::TemporaryPathFor(destination));
+  const DWORD attributes = GetFileAttributesW(temporary.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    SetFileAttributesW(temporary.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  DeleteFileW(temporary.c_str());
+  return temporary;
 }
 
-FileResult MakeParentOf(Win32FileSystem& files, const std::string& path) {
+FileResult MakeParentOf(platform::FileSystem& files, const std::string& path) {
   const std::string parent = platform::ParentFolder(path);
   if (parent.empty())
     return FileResult::Success();
@@ -69,41 +71,41 @@ class Handle {
 
 }  // namespace
 
-bool Win32FileSystem::FileExists(const std::string& path) const {
+bool Win32FileSystem::FileExistsAt(const std::string& path) const {
   const DWORD attributes = Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool Win32FileSystem::DirectoryExists(const std::string& path) const {
+bool Win32FileSystem::DirectoryExistsAt(const std::string& path) const {
   const DWORD attributes = Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-FileResult Win32FileSystem::MakeDirectories(const std::string& path) {
+FileResult Win32FileSystem::MakeDirectoriesAt(const std::string& path) {
   // "C:\a\b\" is the folder "C:\a\b": cut there, its parent would be itself and the missing
   // parents would never be made.
   const bool driveRoot = path.size() == 3 && path[1] == ':';
   if (path.size() > 1 && (path.back() == '\\' || path.back() == '/') && !driveRoot)
-    return MakeDirectories(path.substr(0, path.size() - 1));
-  if (DirectoryExists(path))
+    return MakeDirectoriesAt(path.substr(0, path.size() - 1));
+  if (DirectoryExistsAt(path))
     return FileResult::Success();
   const std::string parent = platform::ParentFolder(path);
   if (!parent.empty() && platform::PathKey(parent) != platform::PathKey(path)) {
-    if (FileResult made = MakeDirectories(parent); !made)
+    if (FileResult made = MakeDirectoriesAt(parent); !made)
       return made;
   }
-  if (CreateDirectoryW(Widen(path).c_str(), nullptr) || DirectoryExists(path))
+  if (CreateDirectoryW(Widen(path).c_str(), nullptr) || DirectoryExistsAt(path))
     return FileResult::Success();
   return LastError();
 }
 
-FileResult Win32FileSystem::RemoveFile(const std::string& path) {
+FileResult Win32FileSystem::RemoveFileAt(const std::string& path) {
   if (DeleteFileW(Widen(path).c_str()))
     return FileResult::Success();
   return LastError();
 }
 
-std::optional<std::string> Win32FileSystem::ReadBytes(const std::string& path) const {
+std::optional<std::string> Win32FileSystem::ReadBytesAt(const std::string& path) const {
   // Share everything: the game or an editor may hold the file open.
   Handle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -122,7 +124,7 @@ std::optional<std::string> Win32FileSystem::ReadBytes(const std::string& path) c
   }
 }
 
-FileResult Win32FileSystem::WriteBytes(const std::string& path, const std::string& bytes) {
+FileResult Win32FileSystem::WriteBytesAt(const std::string& path, const std::string& bytes) {
   if (FileResult made = MakeParentOf(*this, path); !made)
     return made;
   const std::wstring temporary = TemporaryBeside(path);
@@ -147,8 +149,8 @@ FileResult Win32FileSystem::WriteBytes(const std::string& path, const std::strin
   return CommitTemporary(temporary, path);
 }
 
-FileResult Win32FileSystem::CopyReplacing(const std::string& from, const std::string& to) {
-  if (!FileExists(from)) {
+FileResult Win32FileSystem::CopyReplacingAt(const std::string& from, const std::string& to) {
+  if (!FileExistsAt(from)) {
     SetLastError(ERROR_FILE_NOT_FOUND);
     return LastError();
   }
@@ -168,8 +170,8 @@ FileResult Win32FileSystem::CopyReplacing(const std::string& from, const std::st
   return CommitTemporary(temporary, to);
 }
 
-FileResult Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
-  if (!FileExists(from)) {
+FileResult Win32FileSystem::MoveReplacingAt(const std::string& from, const std::string& to) {
+  if (!FileExistsAt(from)) {
     SetLastError(ERROR_FILE_NOT_FOUND);
     return LastError();
   }
@@ -182,9 +184,28 @@ FileResult Win32FileSystem::MoveReplacing(const std::string& from, const std::st
     return LastError();
   // Another volume: copy (atomically replacing the destination), then remove the source. If the
   // source cannot be removed both copies remain, and the caller is told.
-  if (FileResult copied = CopyReplacing(from, to); !copied)
+  if (FileResult copied = CopyReplacingAt(from, to); !copied)
     return copied;
-  return RemoveFile(from);
+  return RemoveFileAt(from);
+}
+
+std::vector<std::string> Win32FileSystem::FileNamesIn(const std::string& folder) const {
+  std::wstring pattern = Widen(folder);
+  if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/')
+    pattern += L'\\';
+  pattern += L'*';
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search =
+      FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE)
+    return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      names.push_back(Narrow(found.cFileName));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
 }
 
 }  // namespace tamsendor::win32

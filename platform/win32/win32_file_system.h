@@ -9,15 +9,16 @@ namespace tamsendor::win32 {
 // its old or its new content at every moment. The shell's file operation is not used: under Wine
 // it does not create a missing destination folder and a move into one lost the file.
 class Win32FileSystem : public platform::FileSystem {
- public:
-  bool FileExists(const std::string& path) const override;
-  bool DirectoryExists(const std::string& path) const override;
-  platform::FileResult MakeDirectories(const std::string& path) override;
-  platform::FileResult RemoveFile(const std::string& path) override;
-  std::optional<std::string> ReadBytes(const std::string& path) const override;
-  platform::FileResult WriteBytes(const std::string& path, const std::string& bytes) override;
-  platform::FileResult CopyReplacing(const std::string& from, const std::string& to) override;
-  platform::FileResult MoveReplacing(const std::string& from, const std::string& to) override;
+ protected:
+  bool FileExistsAt(const std::string& path) const override;
+  bool DirectoryExistsAt(const std::string& path) const override;
+  platform::FileResult MakeDirectoriesAt(const std::string& path) override;
+  platform::FileResult RemoveFileAt(const std::string& path) override;
+  std::optional<std::string> ReadBytesAt(const std::string& path) const override;
+  platform::FileResult WriteBytesAt(const std::string& path, const std::string& bytes) override;
+  platform::FileResult CopyReplacingAt(const std::string& from, const std::string& to) override;
+  platform::FileResult MoveReplacingAt(const std::string& from, const std::string& to) override;
+  std::vector<std::string> FileNamesIn(const std::string& folder) const override;
 };
 
 }  // namespace tamsendor::win32

@@ -29,7 +29,8 @@ struct BenchControls {
               const std::string& customHeight = "");
 
   bench::LaunchControls ForLaunch() {
-    return {MainWindow, res, cusresbox, CusWidth, CusHeight, Label21, StatusInfo, BenchButton};
+    return {MainWindow, res,        cusresbox,   CusWidth, CusHeight,
+            Label21,    StatusInfo, BenchButton, Panel2};
   }
   bench::StartControls ForStart() {
     return {MainWindow, StatusInfo,           BenchButton,  Panel2,   Label20,    Label21,

@@ -150,6 +150,16 @@ LRESULT FormWindow::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       form_.Close();
       return 0;
+    // Logoff and shutdown: the session may end; the program does not stand in its way.
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    // It ends: the process may be gone as soon as this returns, so the main window's close, with
+    // the game put back and the choices kept, runs now. A cancelled end (wParam FALSE) changes
+    // nothing.
+    case WM_ENDSESSION:
+      if (wParam && role_ == Role::Main)
+        form_.Close();
+      return 0;
     case WM_ACTIVATE:
       form_.HandleActivated(LOWORD(wParam) != WA_INACTIVE);
       break;

@@ -232,19 +232,23 @@ TEST(BenchmarkStartTest, AGameThatCannotBePreparedIsNotLaunched) {
 }
 
 TEST(BenchmarkStartTest, RunDeletesTheOldResultFileOnlyInTheGameFolder) {
+  const std::string somebodys = "C:\\Users\\me\\sourcebench.csv";
   BenchHarness h;
+  h.files.currentFolder = "C:\\Users\\me";
   h.files.AddFile(h.folders.GameModFolder + "SourceBench.csv", "old");
-  h.files.AddFile("sourcebench.csv", "somebody's file in the current folder");
+  h.files.AddFile(somebodys, "somebody's file in the current folder");
   h.Choose({0}, 1);
   h.start.BenchButtonClick();
   EXPECT_FALSE(h.files.FileExists(h.folders.GameModFolder + "sourcebench.csv"));
+  EXPECT_TRUE(h.files.FileExists(somebodys));
 
   BenchHarness noGame;
+  noGame.files.currentFolder = "C:\\Users\\me";
   noGame.folders.GameModFolder.clear();
-  noGame.files.AddFile("sourcebench.csv", "somebody's file in the current folder");
+  noGame.files.AddFile(somebodys, "somebody's file in the current folder");
   noGame.Choose({0}, 1);
   noGame.start.BenchButtonClick();
-  EXPECT_TRUE(noGame.files.FileExists("sourcebench.csv"));
+  EXPECT_TRUE(noGame.files.FileExists(somebodys));
 }
 
 TEST(BenchmarkStartTest, SteamNotRunning) {
@@ -285,22 +289,36 @@ TEST(BenchmarkStartTest, SteamNotRunning) {
   }
 }
 
-TEST(BenchmarkStartTest, AMissingSteamExeReportsTheRowsErrorText) {
+// A launch that cannot start ends the benchmark as a stopped one, on the first run or a later
+// one: the error stays in the status line, Panel2 goes, and the game is put back.
+TEST(BenchmarkStartTest, AMissingSteamExeEndsTheBenchmarkWithTheRowsErrorText) {
   struct Case {
     int row;
+    int runsBeforeFailure;
     const char* error;
   };
-  const Case cases[] = {{3, "Program error."}, {0, "Program error, benchmark aborted!"}};
+  const Case cases[] = {{3, 0, "Program error."},
+                        {0, 0, "Program error, benchmark aborted!"},
+                        {3, 1, "Program error."}};
   for (const Case& c : cases) {
     BenchHarness h;
+    int putBack = 0;
+    h.resolutions.OnLaunchFailed = [&] { ++putBack; };
     h.Choose({c.row}, 2);
-    h.launcher.FailStartsWith(platform::OsError(2, "The system cannot find the file specified."));
-    h.start.BenchButtonClick();
-    EXPECT_EQ(h.StatusInfo.Caption(), c.error);
-    EXPECT_TRUE(h.BenchButton.Enabled());
-    EXPECT_TRUE(h.Panel2.Visible()) << "the progress texts stay";
-    h.ui.RunUntilIdle();
-    EXPECT_TRUE(h.collected.empty());
+    if (c.runsBeforeFailure > 0) {
+      h.game.onLaunch = [&](const platform::ProcessStart&) {
+        h.launcher.FailStartsWith(
+            platform::OsError(2, "The system cannot find the file specified."));
+      };
+    } else {
+      h.launcher.FailStartsWith(platform::OsError(2, "The system cannot find the file specified."));
+    }
+    h.RunToEnd();
+    EXPECT_EQ(h.StatusInfo.Caption(), c.error) << c.row;
+    EXPECT_TRUE(h.BenchButton.Enabled()) << c.row;
+    EXPECT_FALSE(h.Panel2.Visible()) << c.row;
+    EXPECT_EQ(putBack, 1) << c.row;
+    EXPECT_EQ(h.collected.size(), static_cast<std::size_t>(c.runsBeforeFailure)) << c.row;
   }
 }
 

@@ -45,5 +45,46 @@ TEST(FakeFileSystemTest, ReadOnlyPlacesRefuseChangesAndKeepContent) {
   EXPECT_FALSE(files.FileExists("C:/elsewhere/a.cfg"));
 }
 
+// The guard lives in the interface, so the fake and the real files refuse alike.
+TEST(FakeFileSystemTest, RefusesPathsWithoutTheirFolder) {
+  FakeFileSystem files;
+  files.AddFile("C:/p/qordemo1.dem", "demo");
+  EXPECT_FALSE(files.FileExists("qordemo1.dem"));
+  EXPECT_FALSE(files.ReadBytes("qordemo1.dem"));
+  const auto removed = files.RemoveFile("qordemo1.dem");
+  EXPECT_FALSE(removed);
+  EXPECT_EQ(removed.reason, platform::FileSystem::kNotFullPath);
+  EXPECT_FALSE(files.WriteBytes("cfg\\autoexec.cfg", "x"));
+  EXPECT_FALSE(files.CopyReplacing("C:/p/qordemo1.dem", "qordemo1.dem"));
+  EXPECT_FALSE(files.MoveReplacing("C:/p/qordemo1.dem", "ep2\\qordemo1.dem"));
+  EXPECT_FALSE(files.MakeDirectories("ep2\\cfg"));
+  EXPECT_EQ(files.FileCount(), 1u);
+  EXPECT_EQ(files.ReadBytes("C:/p/qordemo1.dem"), "demo");
+}
+
+// A write stopped between its two steps leaves its temporary beside the destination; the
+// clean-up of a folder removes exactly those.
+TEST(FakeFileSystemTest, WritesGoThroughTemporariesThatACleanUpRemoves) {
+  struct Stop {};
+  FakeFileSystem files;
+  files.AddFile("C:/g/cfg/autoexec.cfg", "mine");
+  files.AddFile("C:/g/cfg/notes.txt.bak", "keep");
+  int steps = 0;
+  files.beforeChange = [&] {
+    if (++steps == 2)
+      throw Stop{};
+  };
+  EXPECT_THROW(files.WriteBytes("C:/g/cfg/autoexec.cfg", "ours"), Stop);
+  files.beforeChange = nullptr;
+  EXPECT_EQ(files.ReadBytes("C:/g/cfg/autoexec.cfg"), "mine");
+  EXPECT_EQ(files.ReadBytes("C:/g/cfg/autoexec.cfg.tamsendor-tmp"), "ours");
+
+  files.RemoveLeftoverTemporaries("C:\\g\\cfg\\");
+  EXPECT_FALSE(files.FileExists("C:/g/cfg/autoexec.cfg.tamsendor-tmp"));
+  EXPECT_EQ(files.ReadBytes("C:/g/cfg/autoexec.cfg"), "mine");
+  EXPECT_EQ(files.ReadBytes("C:/g/cfg/notes.txt.bak"), "keep");
+  EXPECT_EQ(files.FileCount(), 2u);
+}
+
 }  // namespace
 }  // namespace tamsendor::fakes

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "bench/product_key.h"
 #include "platform/path_text.h"
 #include "tests/native/gameconfig/game_folder.h"
@@ -20,10 +22,11 @@ std::string StoredDemo(const GameFolder& g) {
       .value_or("<none>");
 }
 
-TEST(DemoInstallerTest, ShippedDemosAreCopiedFresh) {
+TEST(DemoInstallerTest, ShippedDemosArePlacedAndOursRemoved) {
   GameFolder g;
-  g.files.AddFile(g.Mod("qordemo1.dem"), "old copy 1");
-  g.files.AddFile(g.Mod("qordemo2.dem"), "old copy 2");
+  // Copies of ours, left by an earlier benchmark.
+  g.files.AddFile(g.Mod("qordemo1.dem"), "shipped demo 1");
+  g.files.AddFile(g.Mod("qordemo2.dem"), "shipped demo 2");
   g.demo.SetItemIndex(1);
   ASSERT_TRUE(Install(g));
   EXPECT_FALSE(g.files.FileExists(g.Mod("qordemo1.dem")));
@@ -58,7 +61,7 @@ TEST(DemoInstallerTest, TheUsersDemo) {
   for (const Case& c : cases) {
     GameFolder g;
     g.files.AddFile(c.path, "my demo");
-    g.files.AddFile(g.Mod("qordemo1.dem"), "left from earlier");
+    g.files.AddFile(g.Mod("qordemo1.dem"), "shipped demo 1");  // left from earlier
     g.demo.SetItemIndex(2);
     g.DemoEdit.SetText(c.path);
     ASSERT_TRUE(Install(g)) << c.what;
@@ -68,6 +71,38 @@ TEST(DemoInstallerTest, TheUsersDemo) {
     EXPECT_EQ(g.state.DemoName, c.name) << c.what;
     EXPECT_EQ(g.state.DemoCaption, std::string("Custom demo - ") + c.name) << c.what;
     EXPECT_FALSE(g.files.FileExists(g.Mod("qordemo1.dem"))) << c.what;
+  }
+}
+
+// A file under a shipped name that is not our file is the user's: no placing, clean-up or other
+// choice removes it, and it is replaced by ours only when the user says so.
+TEST(DemoInstallerTest, TheUsersFileUnderAShippedNameIsTheirs) {
+  struct Case {
+    const char* what;
+    int choice;
+    std::deque<bool> answers;
+    bool installs;
+    const char* left;  // qordemo1.dem afterwards
+  };
+  const Case cases[] = {
+      {"the other shipped demo chosen", 1, {}, true, "mine"},
+      {"chosen as the user's demo", 2, {}, true, "mine"},
+      {"our demo 1 chosen, replacing refused", 0, {false}, false, "mine"},
+      {"our demo 1 chosen, replacing allowed", 0, {true}, true, "shipped demo 1"},
+  };
+  for (const Case& c : cases) {
+    GameFolder g;
+    g.files.AddFile(g.Mod("qordemo1.dem"), "mine");
+    g.demo.SetItemIndex(c.choice);
+    g.DemoEdit.SetText(g.Mod("qordemo1.dem"));
+    g.dialogs.answers = c.answers;
+    EXPECT_EQ(Install(g), c.installs) << c.what;
+    EXPECT_EQ(g.dialogs.questions.size(), c.answers.size()) << c.what;
+    EXPECT_EQ(g.Read(g.Mod("qordemo1.dem")), c.left) << c.what;
+    g.demos.RemoveShippedDemos();
+    if (std::string(c.left) == "mine") {
+      EXPECT_EQ(g.Read(g.Mod("qordemo1.dem")), "mine") << c.what;
+    }
   }
 }
 

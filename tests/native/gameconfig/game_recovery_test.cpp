@@ -86,8 +86,8 @@ TEST(GameRecoveryTest, EveryWayOutSavesTheNoteForgetsTheFactsAndRemovesTheShippe
     Store(g, "Display Memory", "256 MB");
     Store(g, "Driver Version", "6.14.10.6764");
     Store(g, "Sound", "SB Live!");
-    g.files.AddFile(g.Mod("qordemo1.dem"), "shipped");
-    g.files.AddFile(g.Mod("qordemo2.dem"), "shipped");
+    g.files.AddFile(g.Mod("qordemo1.dem"), "shipped demo 1");
+    g.files.AddFile(g.Mod("qordemo2.dem"), "shipped demo 2");
     g.files.AddFile(g.Mod("mine.dem"), "user's");
     g.controls.NoteEdit.SetText("fresh driver");
     (g.recovery.*leave)();
@@ -139,13 +139,27 @@ TEST(GameRecoveryTest, ACloseRequestPutsTheUsersFileBackOnlyWhileABenchmarkHolds
     EXPECT_EQ(g.Read(g.Cfg()), kUsersFile);
   }
   {
-    // The Exit button during a benchmark leaves both files for the next start.
+    // The Exit button during a benchmark puts the user's file back as a close does.
     GameFolder g;
     g.files.AddFile(g.Cfg(), kUsersFile);
     ASSERT_TRUE(g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec());
     g.recovery.SpeedButton1Click();
-    EXPECT_EQ(g.Read(g.Old()), kUsersFile);
-    EXPECT_TRUE(g.files.FileExists(g.Cfg()));
+    EXPECT_EQ(g.Read(g.Cfg()), kUsersFile);
+    EXPECT_FALSE(g.files.FileExists(g.Old()));
+  }
+  {
+    // Both files present and autoexec.cfg not ours: neither way out touches them.
+    for (bool exitButton : {false, true}) {
+      GameFolder g;
+      g.files.AddFile(g.Cfg(), kUsersFile);
+      g.files.AddFile(g.Old(), "older");
+      if (exitButton)
+        g.recovery.SpeedButton1Click();
+      else
+        g.recovery.FormCloseQuery();
+      EXPECT_EQ(g.Read(g.Cfg()), kUsersFile);
+      EXPECT_EQ(g.Read(g.Old()), "older");
+    }
   }
 }
 

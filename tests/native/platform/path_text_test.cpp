@@ -31,6 +31,18 @@ TEST(PathTextTest, NamePartsAndFolders) {
   EXPECT_EQ(ParentFolder("a.txt"), "");
 }
 
+// A name formed from a folder that is not known must never pass for a place on the disk.
+TEST(PathTextTest, FullPathsNameTheirDriveOrShare) {
+  for (const char* full : {"C:\\x\\qordemo1.dem", "d:/games/", "Z:\\", "\\\\server\\share\\a.htm",
+                           "//server/share", "\\\\?\\C:\\long"}) {
+    EXPECT_TRUE(IsFullPath(full)) << full;
+  }
+  for (const char* relative : {"", "qordemo1.dem", "cfg\\autoexec.cfg", "\\ep2\\qordemo1.dem",
+                               "/ep2/a", "C:", "C:a.dem", "\\\\\\x", "1:\\x"}) {
+    EXPECT_FALSE(IsFullPath(relative)) << relative;
+  }
+}
+
 TEST(PathTextTest, CaseFoldingTouchesOnlyAsciiLetters) {
   EXPECT_TRUE(EqualsIgnoringCase("HL2.EXE", "hl2.exe"));
   EXPECT_FALSE(EqualsIgnoringCase("hl2.exe", "hl2.ex"));

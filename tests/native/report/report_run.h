@@ -58,12 +58,16 @@ struct ReportRun {
   fakes::FakeDocumentOpener opener;
   std::vector<std::string> steps;
   std::vector<std::string> figures;
-  ResultCollection collection{
-      h.controls.ForCollection(),
-      {h.placement, h.files, h.dialogs, opener, h.clock, host, probes},
-      h.state,
-      h.folders,
-      {[this] { steps.push_back("restore autoexec"); }, [this] { steps.push_back("clean up"); }}};
+  bool restoreSucceeds = true;
+  ResultCollection collection{h.controls.ForCollection(),
+                              {h.placement, h.files, h.dialogs, opener, h.clock, host, probes},
+                              h.state,
+                              h.folders,
+                              {[this] {
+                                 steps.push_back("restore autoexec");
+                                 return restoreSucceeds;
+                               },
+                               [this] { steps.push_back("clean up"); }}};
 };
 
 }  // namespace tamsendor::report::testing

@@ -190,12 +190,16 @@ TEST(ResultCollectionTest, AReportThatCannotBeOpenedIsStillSaved) {
   EXPECT_NE(r.h.dialogs.messages[0].find(r.opener.failure), std::string::npos);
 }
 
-TEST(ResultCollectionTest, WithoutAResultsFolderTheReportGoesToTheCurrentFolder) {
+// The current folder may be any folder (the system's own, when started by another program): a
+// report is never put there for want of a results folder.
+TEST(ResultCollectionTest, WithoutAResultsFolderNoReportGoesToTheCurrentFolder) {
   ReportRun r;
   r.h.folders.ResultsFolder.clear();
+  r.h.files.currentFolder = "C:\\Windows\\system32";
   r.Run({2}, 1, {" 61.2"});
-  EXPECT_EQ(r.h.state.ReportPath, "result_2007_11_23__21_05_07.htm");
-  EXPECT_TRUE(r.h.files.FileExists("result_2007_11_23__21_05_07.htm"));
+  EXPECT_TRUE(r.h.state.ReportPath.empty());
+  EXPECT_FALSE(r.h.files.FileExists("C:\\Windows\\system32\\result_2007_11_23__21_05_07.htm"));
+  EXPECT_FALSE(r.h.dialogs.messages.empty());
 }
 
 TEST(ResultCollectionTest, NothingIsWrittenBeforeTheEnd) {

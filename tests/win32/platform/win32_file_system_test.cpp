@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/text.h"
@@ -85,6 +86,50 @@ TEST(Win32FileSystemTest, FailuresKeepTheFilesAndSayWhy) {
   EXPECT_FALSE(blocked.reason.empty());
   EXPECT_TRUE(files.DirectoryExists(temp / "cfg\\autoexec.cfg"));
   EXPECT_EQ(NamesIn(temp / "cfg"), std::vector<std::string>{"autoexec.cfg"});
+}
+
+// Started from its own folder with the game not found, a demo name alone named the program's own
+// shipped demo: the clean-up deleted it.
+TEST(Win32FileSystemTest, NamesWithoutTheirFolderTouchNothingInTheCurrentFolder) {
+  TempFolder temp;
+  Win32FileSystem files;
+  ASSERT_TRUE(files.WriteBytes(temp / "qordemo1.dem", "shipped"));
+  wchar_t before[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, before);
+  ASSERT_TRUE(SetCurrentDirectoryW(Widen(temp.path()).c_str()));
+
+  EXPECT_FALSE(files.FileExists("qordemo1.dem"));
+  EXPECT_FALSE(files.RemoveFile("qordemo1.dem"));
+  EXPECT_FALSE(files.CopyReplacing(temp / "qordemo1.dem", "copy.dem"));
+  EXPECT_FALSE(files.MoveReplacing("qordemo1.dem", temp / "moved.dem"));
+  EXPECT_FALSE(files.WriteBytes("ep2\\cfg\\autoexec.cfg", "x"));
+  SetCurrentDirectoryW(before);
+
+  EXPECT_EQ(files.ReadBytes(temp / "qordemo1.dem"), "shipped");
+  EXPECT_EQ(NamesIn(temp.path()), std::vector<std::string>{"qordemo1.dem"});
+}
+
+// A program killed during a write leaves its temporary; the next write of the same file and the
+// start-up's clean-up remove it, and nothing else.
+TEST(Win32FileSystemTest, TemporariesLeftByAKillAreRemoved) {
+  TempFolder temp;
+  Win32FileSystem files;
+  const std::string cfg = temp / "autoexec.cfg";
+  const std::string stale = Win32FileSystem::TemporaryPathFor(cfg);
+  ASSERT_TRUE(files.WriteBytes(stale, "half"));
+  SetFileAttributesW(Widen(stale).c_str(), FILE_ATTRIBUTE_READONLY);
+  ASSERT_TRUE(files.WriteBytes(cfg, "whole"));
+  EXPECT_EQ(files.ReadBytes(cfg), "whole");
+  EXPECT_EQ(NamesIn(temp.path()), std::vector<std::string>{"autoexec.cfg"});
+
+  ASSERT_TRUE(files.WriteBytes(temp / "result_2026.htm.tamsendor-tmp", "half a report"));
+  ASSERT_TRUE(files.WriteBytes(temp / "qordemo1.dem.TAMSENDOR-TMP", "half a demo"));
+  ASSERT_TRUE(files.WriteBytes(temp / "notes.tmp", "the user's"));
+  ASSERT_TRUE(files.MakeDirectories(temp / "folder.tamsendor-tmp"));
+  files.RemoveLeftoverTemporaries(temp.path());
+  std::vector<std::string> left = NamesIn(temp.path());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"autoexec.cfg", "folder.tamsendor-tmp", "notes.tmp"}));
 }
 
 }  // namespace
