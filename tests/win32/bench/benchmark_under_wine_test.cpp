@@ -87,7 +87,7 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
                                       {placement, files, dialogs, opener, clock, host, probes},
                                       state,
                                       folders,
-                                      {[] {}, [] {}}};
+                                      {[] { return true; }, [] {}}};
   RunSequencer sequencer{state,     resolutions, controls.RunsLabel,
                          processes, timers,      [this] { Collect(); }};
   BenchmarkStart start{controls.ForStart(),
