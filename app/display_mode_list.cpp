@@ -23,13 +23,8 @@ std::optional<ModeSize> SplitModeText(const std::string& modeText) {
   return ModeSize{modeText.substr(0, at), modeText.substr(at + kSeparator.size())};
 }
 
-OfferedModes::OfferedModes(const std::vector<std::string>& displayModeList) {
-  for (const std::string& mode : displayModeList)
-    joined_ += mode + "\r\n";
-}
-
 bool OfferedModes::Offers(const std::string& modeText) const {
-  return joined_.find(modeText) != std::string::npos;
+  return std::find(modes_.begin(), modes_.end(), modeText) != modes_.end();
 }
 
 }  // namespace tamsendor::app

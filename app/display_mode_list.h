@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/display.h"
@@ -20,15 +21,17 @@ struct ModeSize {
 };
 std::optional<ModeSize> SplitModeText(const std::string& modeText);
 
-// Whether a "W x H" text is offered: it is looked for in the list's entries joined line by line,
-// as one text.
+// Whether a "W x H" text is offered: it must be one whole entry of the list. A part of an entry
+// does not count ("80 x 1024" is not offered by "1280 x 1024"), nor does text that runs over
+// into the next entry.
 class OfferedModes {
  public:
-  explicit OfferedModes(const std::vector<std::string>& displayModeList);
+  explicit OfferedModes(std::vector<std::string> displayModeList)
+      : modes_(std::move(displayModeList)) {}
   bool Offers(const std::string& modeText) const;
 
  private:
-  std::string joined_;
+  std::vector<std::string> modes_;
 };
 
 }  // namespace tamsendor::app

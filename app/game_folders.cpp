@@ -8,6 +8,7 @@ namespace tamsendor::app {
 namespace {
 
 constexpr char kGameExecutable[] = "hl2.exe";
+constexpr char kGameFolderName[] = "half-life 2 episode two\\";
 constexpr char kBrowseTitle[] = "Browse for HL2 ETWO executable";
 constexpr char kBrowseFilter[] = "HL2 ETWO executable (hl2.exe)|hl2.exe";
 
@@ -27,16 +28,18 @@ std::string ParentFolderText(std::string_view folderWithSeparator) {
 }
 
 void GameFolders::FindSteamAndGame() {
-  // An empty "SteamPath" counts as none: "/" would send the search through a whole drive.
-  const std::string steamPath =
-      s_.registry.ReadString(bench::kSteamRoot, bench::kSteamKey, "SteamPath").value_or("");
-  if (!steamPath.empty())
-    folders_.SteamFolder = steamPath + "/";
+  // An empty "SteamPath" counts as none ("/" would send the search through a whole drive), and
+  // so does one that cannot be a folder: it starts the game's command line.
+  folders_.SteamFolder = bench::StoredFolderText(
+      s_.registry.ReadString(bench::kSteamRoot, bench::kSteamKey, "SteamPath").value_or(""), '/');
 
   const std::string stored = bench::ReadProductValue(s_.registry, "Path");
   if (!stored.empty()) {
-    if (s_.files.DirectoryExists(stored))
-      HL2PathEdit_.SetText(stored);
+    // A game that moved leaves its folder behind: a folder without the game is as stale as a
+    // folder that is gone.
+    const std::string games = bench::StoredFolderText(stored, '\\');
+    if (!games.empty() && s_.files.FileExists(games + kGameFolderName + kGameExecutable))
+      HL2PathEdit_.SetText(games);
   } else {
     if (!folders_.SteamFolder.empty()) {
       const std::string found = s_.search.FindLast(folders_.SteamFolder, kGameExecutable);
@@ -80,7 +83,7 @@ void GameFolders::SetGamesFolder(const std::string& gamesFolder) {
     folders_.GameCfgFolder.clear();
     return;
   }
-  folders_.GameModFolder = gamesFolder + "half-life 2 episode two\\ep2\\";
+  folders_.GameModFolder = gamesFolder + kGameFolderName + "ep2\\";
   folders_.GameCfgFolder = folders_.GameModFolder + "cfg\\";
 }
 

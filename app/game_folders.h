@@ -30,9 +30,9 @@ class GameFolders {
   GameFolders(const GameFolderServices& services, ui::Edit& HL2PathEdit, bench::Folders& folders)
       : s_(services), HL2PathEdit_(HL2PathEdit), folders_(folders) {}
 
-  // Start-up: the Steam folder from Steam's own key; the game folder from "Path" while it still
-  // exists, else searched for below the Steam folder. "Path" is stored again either way, so a
-  // stale or never-found path is searched for again at the next start.
+  // Start-up: the Steam folder from Steam's own key; the game folder from "Path" while the game
+  // is still in it, else searched for below the Steam folder. "Path" is stored again either way,
+  // so a stale or never-found path is searched for again at the next start.
   void FindSteamAndGame();
 
   // The user points at the game's hl2.exe; the folder above the game's own folder is stored.

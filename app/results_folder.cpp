@@ -9,27 +9,25 @@ namespace {
 
 constexpr char kDefaultFolderName[] = "Benchmark\\";
 
-std::string WithSeparator(std::string folder) {
-  if (folder.empty() || (folder.back() != '\\' && folder.back() != '/'))
-    folder += '\\';
-  return folder;
-}
-
 }  // namespace
 
 void ResultsFolderChoice::SetUpProgramFolder(const platform::ProgramImage& program) {
-  folders_.ProgramFolder = WithSeparator(platform::ParentFolder(program.ExecutablePath()));
+  folders_.ProgramFolder =
+      bench::EndWithSeparator(platform::ParentFolder(program.ExecutablePath()), '\\');
   const std::string defaultFolder = folders_.ProgramFolder + kDefaultFolderName;
   if (!s_.files.DirectoryExists(defaultFolder))
     s_.files.MakeDirectories(defaultFolder);
 }
 
 void ResultsFolderChoice::ReadResultPath() {
-  Show(bench::ReadProductValue(s_.registry, "ResultPath"));
-  if (ResEdit_.Text().empty() || !s_.files.DirectoryExists(ResEdit_.Text())) {
-    Show(folders_.ProgramFolder + kDefaultFolderName);
-    bench::WriteProductValue(s_.registry, "ResultPath", ResEdit_.Text());
-  }
+  const std::string stored = bench::ReadProductValue(s_.registry, "ResultPath");
+  std::string folder = bench::StoredFolderText(stored, '\\');
+  if (folder.empty() || !s_.files.DirectoryExists(folder))
+    folder = folders_.ProgramFolder + kDefaultFolderName;
+  Show(folder);
+  // Also a folder stored without its separator is stored again as it is now used.
+  if (folder != stored)
+    bench::WriteProductValue(s_.registry, "ResultPath", folder);
 }
 
 void ResultsFolderChoice::RzToolButton5Click() {

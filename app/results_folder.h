@@ -29,7 +29,8 @@ class ResultsFolderChoice {
 
   // Start-up: the program's own folder, and in it the default results folder, made if missing.
   void SetUpProgramFolder(const platform::ProgramImage& program);
-  // Start-up: the stored folder while it exists, else the default, which is then stored.
+  // Start-up: the stored folder while it exists, ending in its separator, else the default;
+  // what is shown is stored.
   void ReadResultPath();
 
   void RzToolButton5Click();

@@ -24,9 +24,12 @@ void SettingsStore::ReadCustomResolution(const OfferedModes& offered) {
   using Custom = bench::CustomResolution;
   const std::string width = ReadProductValue(registry_, Custom::WidthSettingName);
   const std::string height = ReadProductValue(registry_, Custom::HeightSettingName);
-  if (width == "0" || height == "0")
+  if (width == "0" || height == "0" || width.empty() || height.empty())
     return;
-  if (!offered.Offers(width + " x " + height)) {
+  // Only two pixel counts that make a whole offered size are restored: these texts go into the
+  // game's command line. Anything else is forgotten, as a size the display no longer offers.
+  if (!bench::IsPixelCountText(width) || !bench::IsPixelCountText(height) ||
+      !offered.Offers(width + " x " + height)) {
     bench::WriteProductValue(registry_, Custom::WidthSettingName, "0");
     bench::WriteProductValue(registry_, Custom::HeightSettingName, "0");
     return;

@@ -22,8 +22,9 @@ class SettingsStore {
 
   // Rows the display cannot show are disabled and unchecked; the others take their stored tick.
   void ReadResolutions(const OfferedModes& offered);
-  // The stored custom size, when the display still offers it; a size it no longer offers is
-  // forgotten ("CusW" and "CusH" become "0").
+  // The stored custom size, when the display still offers it as a whole mode; a size it no
+  // longer offers, or texts that are no pixel counts, are forgotten ("CusW" and "CusH" become
+  // "0"). Nothing stored, or "0", leaves the fields empty.
   void ReadCustomResolution(const OfferedModes& offered);
   void ReadFilterLevels();
   // "RunNumber" 1-5 selects its item and sets the run count; anything else leaves it 0.

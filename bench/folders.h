@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tamsendor::bench {
 
@@ -17,5 +18,15 @@ struct Folders {
   std::string GameModFolder;  // the game's ep2\ folder
   std::string ResultsFolder;  // where reports are saved
 };
+
+// The folder text ending in a separator: `separator` is added unless it already ends in "\" or
+// "/". An empty text stays empty.
+std::string EndWithSeparator(std::string folder, char separator);
+
+// A folder as read from the registry, made a folder text like every other: ending in a separator
+// (`separator` where it has none). A value that cannot be a Windows folder (a control character,
+// or one of " < > | * ?) is treated as absent and gives the empty text: it would otherwise reach
+// file names and the game's command line.
+std::string StoredFolderText(std::string_view stored, char separator);
 
 }  // namespace tamsendor::bench

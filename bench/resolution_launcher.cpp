@@ -12,7 +12,9 @@ bool ResolutionLauncher::IsChosen(int member) const {
            c_.res.ItemChecked(static_cast<std::size_t>(member));
   }
   if (member == kCustomMember) {
-    return c_.cusresbox.Checked() && !c_.CusWidth.Text().empty() && !c_.CusHeight.Text().empty();
+    // A size that is not two pixel counts is no size at all: it is never put into the line.
+    return c_.cusresbox.Checked() && IsPixelCountText(c_.CusWidth.Text()) &&
+           IsPixelCountText(c_.CusHeight.Text());
   }
   return false;
 }

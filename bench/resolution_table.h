@@ -49,7 +49,7 @@ inline constexpr std::array<ResolutionEntry, kResolutionRows> kResolutionTable{{
 }};
 
 // The user's own size, chosen with `cusresbox`; its width and height come from `CusWidth` and
-// `CusHeight` as they stand.
+// `CusHeight`, and count only as pixel counts (see IsPixelCountText).
 struct CustomResolution {
   static constexpr std::string_view Caption = "Custom resolution:";
   static constexpr std::string_view SettingName = "CusRes";
@@ -58,6 +58,11 @@ struct CustomResolution {
   static constexpr std::string_view Tag = "custom";
   static constexpr std::string_view ErrorText = "Program error, benchmark aborted!";
 };
+
+// A width or height as the display lists it: one to five digits, the first not 0. The custom
+// size's texts go into the game's command line and come from the registry, so nothing else may
+// pass: a blank, sign or line break would add options of its own.
+bool IsPixelCountText(std::string_view text);
 
 // The row whose tag this is, or nullopt (also for "custom", which has no row). Exact and
 // case-sensitive, as the tags are compared.

@@ -40,36 +40,19 @@ std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view 
 
   // Checked here and rewritten with a point, so that the conversion below never depends on the
   // C library's own locale.
-  std::string plain;
-  std::size_t at = 0;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-    if (text[at] == '-')
-      plain += '-';
-    ++at;
-  }
-  const std::size_t whole = CountDigits(text, at);
-  plain.append(text.substr(at, whole));
-  at += whole;
-  std::size_t fraction = 0;
+  const std::size_t whole = CountDigits(text, 0);
+  if (whole == 0)
+    return std::nullopt;
+  std::string plain(text.substr(0, whole));
+  std::size_t at = whole;
   if (text.substr(at, decimalSeparator.size()) == decimalSeparator) {
     at += decimalSeparator.size();
-    fraction = CountDigits(text, at);
+    const std::size_t fraction = CountDigits(text, at);
+    if (fraction == 0)
+      return std::nullopt;
     plain += '.';
     plain.append(text.substr(at, fraction));
     at += fraction;
-  }
-  if (whole == 0 && fraction == 0)
-    return std::nullopt;
-  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-    plain += 'e';
-    ++at;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-      plain += text[at++];
-    const std::size_t exponent = CountDigits(text, at);
-    if (exponent == 0)
-      return std::nullopt;
-    plain.append(text.substr(at, exponent));
-    at += exponent;
   }
   if (at != text.size())
     return std::nullopt;

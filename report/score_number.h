@@ -5,9 +5,10 @@
 
 namespace tamsendor::report {
 
-// A decimal number as the user's locale writes it: optional blanks, an optional sign, digits with
-// at most one `decimalSeparator` (digits on at least one side), an optional exponent, optional
-// blanks. No thousands separators. nullopt for anything else, infinities and NaN included.
+// A frames-per-second figure as the user's locale writes it: optional blanks, digits, optionally
+// one `decimalSeparator` followed by digits, optional blanks. nullopt for anything else: a sign,
+// an exponent, thousands separators, infinities and NaN are no figure the engine writes, and a
+// run that leaves one has no result.
 std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view decimalSeparator);
 
 // Rounds to the nearest whole number, ties to the even neighbour (45.5 gives 46, 46.5 gives 46).

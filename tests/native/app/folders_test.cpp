@@ -40,7 +40,7 @@ TEST(FoldersTest, StartUpFindsTheSteamClientAndTheGame) {
     const char* what;
     std::optional<std::string> steamPath;
     std::string storedPath;
-    std::vector<std::string> folders;      // existing folders
+    std::vector<std::string> files;        // existing files (their folders exist too)
     std::vector<std::string> searchFiles;  // the Steam tree, in walk order
     std::string steamFolder;
     std::string gamesFolder;
@@ -68,11 +68,35 @@ TEST(FoldersTest, StartUpFindsTheSteamClientAndTheGame) {
       {"nothing found", "c:/steam", "", {}, {"c:/steam/steam.exe"}, "c:/steam/", "", true},
       {"no SteamPath: no search", std::nullopt, "", {}, {"c:/steam/" + hl2}, "", "", false},
       {"an empty SteamPath is none", "", "", {}, {"c:/" + hl2}, "", "", false},
-      {"a stored folder that exists",
+      {"a SteamPath ending in its separator gets no second one",
+       "c:/steam/",
+       "",
+       {},
+       {"c:/steam/steamapps\\common\\" + hl2},
+       "c:/steam/",
+       "c:/steam/steamapps\\common\\",
+       true},
+      {"a SteamPath with a line break is none",
+       "c:/steam\r\n-console",
+       "",
+       {},
+       {"c:/steam\r\n-console/" + hl2},
+       "",
+       "",
+       false},
+      {"a stored folder that holds the game",
        "c:/steam",
        "D:\\Games\\",
-       {"D:\\Games"},
+       {"D:\\Games\\" + hl2},
        {"c:/steam/steamapps\\common\\" + hl2},
+       "c:/steam/",
+       "D:\\Games\\",
+       false},
+      {"a stored folder without its separator gets it",
+       "c:/steam",
+       "D:\\Games",
+       {"D:\\Games\\" + hl2},
+       {},
        "c:/steam/",
        "D:\\Games\\",
        false},
@@ -84,14 +108,30 @@ TEST(FoldersTest, StartUpFindsTheSteamClientAndTheGame) {
        "c:/steam/",
        "",
        false},
+      {"a stored folder the game has left is stale too",
+       "c:/steam",
+       "D:\\Games\\",
+       {"D:\\Games\\half-life 2 episode two\\ep2\\cfg\\config.cfg"},
+       {"c:/steam/steamapps\\common\\" + hl2},
+       "c:/steam/",
+       "",
+       false},
+      {"a stored folder with characters no folder has is stale",
+       "c:/steam",
+       "D:\\Games\\\r\n",
+       {"D:\\Games\\\r\n\\" + hl2},
+       {},
+       "c:/steam/",
+       "",
+       false},
   };
   for (const Case& c : cases) {
     StartedForm s;
     if (c.steamPath)
       s.SetSteamPath(*c.steamPath);
     s.Store("Path", c.storedPath);
-    for (const auto& folder : c.folders)
-      s.services.files.AddDirectory(folder);
+    for (const auto& file : c.files)
+      s.services.files.AddFile(file, "x");
     for (const auto& file : c.searchFiles)
       s.services.search.AddFile(file);
     const TForm1& form = s.Start();
@@ -119,9 +159,15 @@ TEST(FoldersTest, StartUpKeepsAnExistingResultsFolderElseTakesTheDefault) {
     std::string shown;
   };
   const Case cases[] = {
-      {"E:\\Results\\", true, "E:\\Results\\"},  {"D:\\", true, "D:\\"},
-      {"E:\\Deleted\\", false, kDefaultResults}, {"", false, kDefaultResults},
+      {"E:\\Results\\", true, "E:\\Results\\"},
+      {"D:\\", true, "D:\\"},
+      {"E:\\Results", true, "E:\\Results\\"},  // stored without its separator
+      {"E:/Results/", true, "E:/Results/"},
+      {"E:\\Deleted\\", false, kDefaultResults},
+      {"", false, kDefaultResults},
       {std::nullopt, false, kDefaultResults},
+      {"E:\\Results\\\t", true, kDefaultResults},  // no folder name holds a tab
+      {"E:\\Res|ults\\", true, kDefaultResults},
   };
   for (const Case& c : cases) {
     StartedForm s;
@@ -151,7 +197,7 @@ TEST(FoldersTest, TheGameBrowseStoresTheFolderAboveTheGame) {
   for (const Case& c : cases) {
     StartedForm s;
     s.Store("Path", "D:\\Old\\");
-    s.services.files.AddDirectory("D:\\Old");
+    s.services.files.AddFile("D:\\Old\\half-life 2 episode two\\hl2.exe", "the game");
     const TForm1& form = s.Start();
     s.services.fileDialogs.choices.push_back(c.chosen);
     s.Control<ui::PictureButton>("RzToolButton2").HandleClick();
@@ -171,7 +217,7 @@ TEST(FoldersTest, TheGameBrowseStoresTheFolderAboveTheGame) {
 TEST(FoldersTest, TheGameBrowseChangesNothingWithoutTheProductKey) {
   StartedForm s;
   s.Store("Path", "D:\\Old\\");
-  s.services.files.AddDirectory("D:\\Old");
+  s.services.files.AddFile("D:\\Old\\half-life 2 episode two\\hl2.exe", "the game");
   const TForm1& form = s.Start();
   s.services.registry.DeleteKey(bench::kProductRoot, std::string(bench::kProductKey));
   s.services.fileDialogs.choices.push_back("X:\\Games\\half-life 2 episode two\\hl2.exe");

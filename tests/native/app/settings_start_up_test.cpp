@@ -64,6 +64,20 @@ TEST(SettingsStartUpTest, AResolutionTheDisplayDoesNotOfferIsDisabledAndUnchecke
   EXPECT_EQ(s.Stored("2048"), "1") << "reading changes nothing stored";
 }
 
+TEST(SettingsStartUpTest, OnlyAWholeOfferedModeOffersARow) {
+  StartedForm s;
+  // Each holds the text of a row ("640 x 480", "800 x 600", "1280 x 768") inside a larger size.
+  s.services.display.modes = {{1640, 480}, {1800, 600}, {1280, 7680}, {1024, 768}};
+  for (const char* name : {"640", "800", "1024", "hdw1"})
+    s.Store(name, "1");
+  s.Start();
+  const auto& res = s.Control<ui::CheckGroup>("res");
+  for (std::size_t item = 0; item < res.ItemCount(); ++item) {
+    EXPECT_EQ(res.ItemEnabled(item), item == 2) << item;
+    EXPECT_EQ(res.ItemChecked(item), item == 2) << item;
+  }
+}
+
 TEST(SettingsStartUpTest, EachStoredChoiceSelectsOnlyItsOwnTexts) {
   struct Case {
     const char* value;
@@ -175,6 +189,14 @@ TEST(SettingsStartUpTest, TheStoredCustomSizeIsKeptOnlyWhileTheDisplayOffersIt) 
       {"no longer offered", "1280", "720", "1", {{640, 480}, {1024, 768}}, "", "", false, "0", "0"},
       {"no width", "0", "720", "1", kUsualModes, "", "", false, "0", "720"},
       {"no height", "1280", "0", "1", {{640, 480}}, "", "", false, "1280", "0"},
+      {"nothing stored", "", "", "1", kUsualModes, "", "", false, "", ""},
+      // Only a whole offered size counts, and only as digits: anything else is forgotten.
+      {"a width inside an offered size", "80", "1024", "1", kUsualModes, "", "", false, "0", "0"},
+      {"a height inside an offered size", "1280", "10", "1", kUsualModes, "", "", false, "0", "0"},
+      {"a line break and more words", "1024", "768\r\n1280 x 1024", "1", kUsualModes, "", "", false,
+       "0", "0"},
+      {"blanks", "1280 ", "720", "1", kUsualModes, "", "", false, "0", "0"},
+      {"a leading zero", "1280", "0720", "1", kUsualModes, "", "", false, "0", "0"},
   };
   for (const Case& c : cases) {
     StartedForm s;

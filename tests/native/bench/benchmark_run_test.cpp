@@ -56,6 +56,15 @@ TEST(BenchmarkRunTest, HandOverAlongTheTableAndTheCustomSizeComesLast) {
       {{}, "1366", "768", 2, {Size(1366, 768), Size(1366, 768)}},
       // A custom size without a height is not chosen at all.
       {{5}, "1366", "", 1, {Size(2048, 1536)}},
+      // Nor is one that is not two pixel counts: it would put its text into the command line.
+      {{5}, "1366", "768\r\n1280 x 1024", 1, {Size(2048, 1536)}},
+      {{5}, "1366", "768 +exec x", 1, {Size(2048, 1536)}},
+      {{5}, " 1366", "768", 1, {Size(2048, 1536)}},
+      {{5}, "-1366", "768", 1, {Size(2048, 1536)}},
+      {{5}, "1366", "0768", 1, {Size(2048, 1536)}},
+      {{5}, "1366", "0", 1, {Size(2048, 1536)}},
+      {{5}, "136600", "768", 1, {Size(2048, 1536)}},
+      {{5}, "1366", "\xEF\xBC\x97\xEF\xBC\x96\xEF\xBC\x98", 1, {Size(2048, 1536)}},
   };
   for (const Case& c : cases) {
     BenchHarness h;
@@ -209,16 +218,20 @@ TEST(BenchmarkStartTest, CachedDirectXFactsSkipTheDiagnostic) {
 }
 
 TEST(BenchmarkStartTest, NoResolutionTouchesNothingOfTheGame) {
-  BenchHarness h;
-  h.Choose({}, 1, "1366", "");  // custom ticked, but no height
-  h.start.BenchButtonClick();
-  EXPECT_EQ(h.dialogs.messages,
-            std::vector<std::string>{"Please, choose a resolution of Half-Life 2 Episode Two."});
-  EXPECT_EQ(h.prepareCalls, 0);
-  EXPECT_EQ(h.headerWrites, 0);
-  EXPECT_TRUE(h.launcher.starts().empty());
-  EXPECT_TRUE(h.BenchButton.Enabled());
-  EXPECT_FALSE(h.Panel2.Visible());
+  // The custom size ticked, but without a height, or with one that is no pixel count.
+  for (const char* height : {"", "768 -dxlevel 70"}) {
+    BenchHarness h;
+    h.Choose({}, 1, "1366", height);
+    h.start.BenchButtonClick();
+    EXPECT_EQ(h.dialogs.messages,
+              std::vector<std::string>{"Please, choose a resolution of Half-Life 2 Episode Two."})
+        << height;
+    EXPECT_EQ(h.prepareCalls, 0);
+    EXPECT_EQ(h.headerWrites, 0);
+    EXPECT_TRUE(h.launcher.starts().empty());
+    EXPECT_TRUE(h.BenchButton.Enabled());
+    EXPECT_FALSE(h.Panel2.Visible());
+  }
 }
 
 TEST(BenchmarkStartTest, AGameThatCannotBePreparedIsNotLaunched) {

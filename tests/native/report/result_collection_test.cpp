@@ -137,15 +137,31 @@ TEST(ResultCollectionTest, SavesOpensAndCleansUpInOrderAtTheEnd) {
 }
 
 TEST(ResultCollectionTest, NothingScoredMeansAbortedAndNothingSaved) {
-  ReportRun r;
-  r.Run({2}, 2, {"", ""});
-  EXPECT_EQ(r.h.controls.StatusInfo.Caption(), "Benchmark aborted!");
-  EXPECT_FALSE(r.h.files.FileExists(kReport));
-  EXPECT_TRUE(r.opener.opened.empty());
-  EXPECT_EQ(r.h.state.ReportPath, "");
-  // The game's folder is put back all the same.
-  EXPECT_EQ(r.steps, (std::vector<std::string>{"restore autoexec", "clean up"}));
-  EXPECT_TRUE(r.h.BenchButton.Enabled());
+  struct Case {
+    int runCount;
+    std::vector<std::string> figures;
+  };
+  // No result file, or one whose figure is no plain frames-per-second figure: also with one run
+  // per resolution, where the engine's own text would be shown.
+  const Case cases[] = {
+      {2, {"", ""}},  {2, {" -5.0", "1e9"}}, {2, {"inf", "nan"}}, {2, {"+61.5", "0x3D"}},
+      {1, {" -5"}},   {1, {"1.5e2"}},        {1, {"inf"}},        {1, {"nan"}},
+      {1, {"-61.5"}}, {1, {".5"}},           {1, {"61 5"}},       {1, {"61.5\t!"}},
+  };
+  for (const Case& c : cases) {
+    ReportRun r;
+    r.Run({2}, c.runCount, c.figures);
+    const std::string what = c.figures[0];
+    EXPECT_EQ(Body(r.collection), std::vector<std::string>{}) << what;
+    EXPECT_EQ(r.collection.Scores().ScoreText, "") << what;
+    EXPECT_EQ(r.h.controls.StatusInfo.Caption(), "Benchmark aborted!") << what;
+    EXPECT_FALSE(r.h.files.FileExists(kReport)) << what;
+    EXPECT_TRUE(r.opener.opened.empty());
+    EXPECT_EQ(r.h.state.ReportPath, "");
+    // The game's folder is put back all the same.
+    EXPECT_EQ(r.steps, (std::vector<std::string>{"restore autoexec", "clean up"}));
+    EXPECT_TRUE(r.h.BenchButton.Enabled());
+  }
 }
 
 TEST(ResultCollectionTest, AnEarlierBenchmarksScoreDoesNotSaveAnEmptyReport) {

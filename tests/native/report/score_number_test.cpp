@@ -7,7 +7,7 @@
 namespace tamsendor::report {
 namespace {
 
-TEST(ScoreNumberTest, ReadsNumbersAsTheLocaleWritesThem) {
+TEST(ScoreNumberTest, ReadsOnlyPlainFiguresAsTheLocaleWritesThem) {
   struct Case {
     const char* text;
     const char* separator;
@@ -17,11 +17,23 @@ TEST(ScoreNumberTest, ReadsNumbersAsTheLocaleWritesThem) {
       {"61.234", ".", 61.234},
       {"  9.5", ".", 9.5},  // "%5.1f" pads with blanks
       {"120.0 ", ".", 120.0},
-      {"-3.5", ".", -3.5},
-      {"+7", ".", 7.0},
-      {".5", ".", 0.5},
-      {"5.", ".", 5.0},
-      {"1.5e2", ".", 150.0},
+      {"0.0", ".", 0.0},
+      {"7", ".", 7.0},
+      {"0061.50", ".", 61.5},
+      // Frames per second are a plain figure: no sign, no exponent, digits on both sides of the
+      // separator.
+      {"-3.5", ".", std::nullopt},
+      {"-5", ".", std::nullopt},
+      {"-0", ".", std::nullopt},
+      {"+7", ".", std::nullopt},
+      {".5", ".", std::nullopt},
+      {"5.", ".", std::nullopt},
+      {"1.5e2", ".", std::nullopt},
+      {"1e9", ".", std::nullopt},
+      {"1E9", ".", std::nullopt},
+      {"0x3D", ".", std::nullopt},
+      {"infinity", ".", std::nullopt},
+      {"NAN", ".", std::nullopt},
       {"61,5", ",", 61.5},
       {"61.5", ",", std::nullopt},  // the point is no separator there
       {"61,5", ".", std::nullopt},
@@ -83,6 +95,14 @@ TEST(ScoreNumberTest, ThePointOfTheEngineIsReadOnACommaSystemToo) {
   EXPECT_EQ(ConvertScore("abc", ","), std::nullopt);
   EXPECT_EQ(ConvertScore("1.2.3", ","), std::nullopt);
   EXPECT_EQ(ConvertScore("", ","), std::nullopt);
+  // Neither reading takes what is no plain figure.
+  for (const char* separator : {".", ","}) {
+    for (const char* figure :
+         {"-61.5", "-5", "1e9", "1.5e2", "inf", "nan", "+61.5", "61.5.", ".5", "5.", "61.,5"}) {
+      EXPECT_EQ(ConvertScore(figure, separator), std::nullopt)
+          << '"' << figure << "\" with \"" << separator << '"';
+    }
+  }
 }
 
 }  // namespace
