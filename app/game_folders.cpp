@@ -8,7 +8,6 @@ namespace tamsendor::app {
 namespace {
 
 constexpr char kGameExecutable[] = "hl2.exe";
-constexpr char kGameFolderName[] = "half-life 2 episode two\\";
 constexpr char kBrowseTitle[] = "Browse for HL2 ETWO executable";
 constexpr char kBrowseFilter[] = "HL2 ETWO executable (hl2.exe)|hl2.exe";
 
@@ -38,7 +37,7 @@ void GameFolders::FindSteamAndGame() {
     // A game that moved leaves its folder behind: a folder without the game is as stale as a
     // folder that is gone.
     const std::string games = bench::StoredFolderText(stored, '\\');
-    if (!games.empty() && s_.files.FileExists(games + kGameFolderName + kGameExecutable))
+    if (!games.empty() && s_.files.FileExists(games + bench::kGameFolderName + kGameExecutable))
       HL2PathEdit_.SetText(games);
   } else {
     if (!folders_.SteamFolder.empty()) {
@@ -83,7 +82,7 @@ void GameFolders::SetGamesFolder(const std::string& gamesFolder) {
     folders_.GameCfgFolder.clear();
     return;
   }
-  folders_.GameModFolder = gamesFolder + kGameFolderName + "ep2\\";
+  folders_.GameModFolder = gamesFolder + bench::kGameFolderName + "ep2\\";
   folders_.GameCfgFolder = folders_.GameModFolder + "cfg\\";
 }
 
