@@ -16,6 +16,9 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part);
 // trailing separator (except after a drive root "C:\"), case folded.
 std::string PathKey(std::string_view path);
 
+// The path with every separator a backslash, as Windows shows paths.
+std::string WithBackslashes(std::string_view path);
+
 // The last part of a path ("hl2.exe" from "C:/games/ep2/hl2.exe"), after either separator.
 std::string_view FileNamePart(std::string_view path);
 
