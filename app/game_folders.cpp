@@ -2,6 +2,7 @@
 
 #include "bench/product_key.h"
 #include "bench/steam_key.h"
+#include "platform/path_text.h"
 
 namespace tamsendor::app {
 
@@ -48,6 +49,8 @@ void GameFolders::FindSteamAndGame() {
     }
     HL2PathEdit_.SetText(folders_.GamesFolder);
   }
+  // Steam names its folder with "/"; the game's folder is shown, and kept, with "\" throughout.
+  HL2PathEdit_.SetText(platform::WithBackslashes(HL2PathEdit_.Text()));
   bench::WriteProductValue(s_.registry, "Path", HL2PathEdit_.Text());
   SetGamesFolder(HL2PathEdit_.Text());
 }
@@ -57,7 +60,7 @@ void GameFolders::FindFile1FileMatch(const std::string& folderOfMatch) {
 }
 
 void GameFolders::RzToolButton2Click() {
-  const auto chosen = s_.fileDialogs.OpenFile(kBrowseTitle, kBrowseFilter);
+  const auto chosen = s_.fileDialogs.OpenFile(kBrowseTitle, kBrowseFilter, HL2PathEdit_.Text());
   if (!chosen)
     return;
   const std::size_t cut = LastSeparator(*chosen);

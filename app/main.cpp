@@ -10,6 +10,7 @@
 #include "app/program_artwork.h"
 #include "app/splash.h"
 #include "platform/win32/controls/application_peer.h"
+#include "platform/win32/controls/dialog_keys.h"
 #include "platform/win32/controls/form_window.h"
 #include "platform/win32/win32_display.h"
 #include "platform/win32/win32_file_dialogs.h"
@@ -92,9 +93,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                 win32::FormWindow::Role::Secondary, window.Handle());
 
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  while (GetMessageW(&message, nullptr, 0, 0) > 0)
+    win32::DeliverMessage(message);
   return static_cast<int>(message.wParam);
 }

@@ -67,9 +67,9 @@ ui::Layout MainFormLayout() {
       LayoutRow("GamePathGroup", Kind::GroupBox, "TabSheet1")
           .At(4, 2, 395, 106)
           .Caption(" Half-Life 2 Episode Two path "),
-      LayoutRow("HL2PathEdit", Kind::Edit, "GamePathGroup").At(8, 20, 356, 21),
+      LayoutRow("HL2PathEdit", Kind::Edit, "GamePathGroup").At(6, 20, 364, 21),
       LayoutRow("RzToolButton2", Kind::PictureButton, "GamePathGroup")
-          .At(367, 19, 22, 23)
+          .At(371, 19, 22, 23)
           .Hint("Browse...")
           .Picture("folder"),
       LayoutRow("Label11", Kind::Label, "GamePathGroup")
@@ -102,6 +102,7 @@ ui::Layout MainFormLayout() {
           .At(8, 4, 387, 126)
           .Caption(" Resolution ")
           .Columns(3)
+          .HotTracked()
           .Items({"640 \xC3\x97 480", "800 \xC3\x97 600", "1024 \xC3\x97 768", "1280 \xC3\x97 1024",
                   "1600 \xC3\x97 1200", "2048 \xC3\x97 1536", "1280 \xC3\x97 768",
                   "1920 \xC3\x97 1080", "1920 \xC3\x97 1200"}),
@@ -131,6 +132,7 @@ ui::Layout MainFormLayout() {
           .Caption("Filtering mode"),
       LayoutRow("AFBox", Kind::ComboBox, "FiltersGroup")
           .At(10, 33, 175, 21)
+          .TakesTypedText()
           .Items({"Bilinear", "Trilinear", "Anisotropic 2\xC3\x97", "Anisotropic 4\xC3\x97",
                   "Anisotropic 8\xC3\x97", "Anisotropic 16\xC3\x97", "From System"}),
       LayoutRow("Label16", Kind::Label, "FiltersGroup")
@@ -138,6 +140,7 @@ ui::Layout MainFormLayout() {
           .Caption("Antialiasing mode"),
       LayoutRow("AABox", Kind::ComboBox, "FiltersGroup")
           .At(205, 33, 175, 21)
+          .TakesTypedText()
           .Items({"None", "2\xC3\x97 MSAA", "4\xC3\x97 MSAA", "8x CSAA", "16x CSAA", "8x MSAA",
                   "16xQ CSAA", "From System"}),
       LayoutRow("demo", Kind::RadioGroup, "TabSheet3")
@@ -262,6 +265,9 @@ void ApplyMainFormDesign(ui::Form& form, const ui::ControlSet& controls) {
   controls.Get<ui::Edit>("NoteEdit").SetMaxLength(50);
   for (const char* name : {"HL2PathEdit", "ResEdit", "DemoEdit", "CusWidth", "CusHeight"})
     controls.Get<ui::Edit>(name).SetReadOnly(true);
+  // Shown, not typed into: Tab passes the two folder fields by.
+  for (const char* name : {"HL2PathEdit", "ResEdit"})
+    controls.Get<ui::Edit>(name).SetTabStop(false);
   controls.Get<ui::Label>("Label11").SetWordWrap(true);
   controls.Get<ui::RadioGroup>("DetailBox").SetItemIndex(0);
   // The user's own demo is chosen with the last demo item, which enables these.

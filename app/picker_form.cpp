@@ -28,6 +28,8 @@ void TForm3::Connect(const ui::ControlSet& mainControls) {
   controls_.Get<ui::PictureButton>("RzToolButton1").OnClick = [this] {
     picker_.RzToolButton1Click();
   };
+  // Escape leaves the picker as its close button does.
+  form_.OnCancel = [this] { picker_.RzToolButton1Click(); };
 }
 
 }  // namespace tamsendor::app

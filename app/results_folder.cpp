@@ -31,7 +31,7 @@ void ResultsFolderChoice::ReadResultPath() {
 }
 
 void ResultsFolderChoice::RzToolButton5Click() {
-  const auto chosen = s_.fileDialogs.PickFolder("Results folder");
+  const auto chosen = s_.fileDialogs.PickFolder("Results folder", ResEdit_.Text());
   if (!chosen)
     return;
   // A drive root ("D:\") already ends with its separator.

@@ -185,7 +185,9 @@ void DemoInstaller::demoMouseLeave() {
 }
 
 void DemoInstaller::DemoEditButtonClick() {
-  const auto chosen = fileDialogs_.OpenFile("", "Half-Life 2 demo file (*.dem)|*.dem");
+  // It opens where the demo shown lies.
+  const auto chosen = fileDialogs_.OpenFile("", "Half-Life 2 demo file (*.dem)|*.dem",
+                                            platform::ParentFolder(c_.DemoEdit.Text()));
   if (!chosen)
     return;
   c_.DemoEdit.SetText(*chosen);

@@ -1,5 +1,7 @@
 #include "platform/path_text.h"
 
+#include <algorithm>
+
 namespace tamsendor::platform {
 
 namespace {
@@ -75,6 +77,12 @@ std::string ParentFolder(std::string_view path) {
   if (cut == 2 && path[1] == ':')
     return std::string(path.substr(0, 3));
   return std::string(path.substr(0, cut));
+}
+
+std::string WithBackslashes(std::string_view path) {
+  std::string shown(path);
+  std::replace(shown.begin(), shown.end(), '/', '\\');
+  return shown;
 }
 
 }  // namespace tamsendor::platform

@@ -21,6 +21,9 @@ std::string PathKey(std::string_view path);
 // drive C) all depend on the current folder.
 bool IsFullPath(std::string_view path);
 
+// The path with every separator a backslash, as Windows shows paths.
+std::string WithBackslashes(std::string_view path);
+
 // The last part of a path ("hl2.exe" from "C:/games/ep2/hl2.exe"), after either separator.
 std::string_view FileNamePart(std::string_view path);
 

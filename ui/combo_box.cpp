@@ -20,6 +20,8 @@ void ComboBox::SetItemIndex(int index) {
 
 void ComboBox::SetText(std::string text) {
   const auto match = std::find(items_.begin(), items_.end(), text);
+  if (match == items_.end() && !TakesTypedText())
+    text.clear();
   Set(itemIndex_, match == items_.end() ? -1 : static_cast<int>(match - items_.begin()),
       Property::ItemIndex);
   Set(text_, std::move(text), Property::Text);
@@ -35,7 +37,7 @@ void ComboBox::HandleSelect(int index) {
 }
 
 void ComboBox::HandleTyped(std::string text) {
-  if (!Enabled() || text == text_)
+  if (!Enabled() || !TakesTypedText() || text == text_)
     return;
   SetText(std::move(text));
   if (OnChange)

@@ -49,6 +49,7 @@ enum class Property {
   Picture,
   Step,
   OpenGroup,
+  TabStop,
 };
 
 // The real control behind a model. The model tells it what changed; the peer forwards what the
@@ -103,6 +104,14 @@ class Control {
   ui::Cursor Cursor() const { return cursor_; }
   void SetCursor(ui::Cursor cursor) { Set(cursor_, cursor, Property::Cursor); }
 
+  // Whether Tab stops at the control (of the kinds the keyboard can reach).
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop) { Set(tabStop_, tabStop, Property::TabStop); }
+
+  // Whether the part under the pointer (an item of a check or radio group) is lit.
+  bool HotTracked() const { return hotTracked_; }
+  void SetHotTracked(bool hotTracked) { Set(hotTracked_, hotTracked, Property::Colors); }
+
   std::function<void()> OnClick;
   std::function<void()> OnMouseLeave;
   std::function<void(MouseButton button, int x, int y)> OnMouseDown;
@@ -111,6 +120,9 @@ class Control {
   void HandleClick();
   void HandleMouseLeave();
   void HandleMouseDown(MouseButton button, int x, int y);
+  // A change the user made with the keyboard. Some choices are stored when the pointer leaves
+  // their control; a keyboard change has no pointer that leaves, so that store runs now.
+  void HandleKeyboardChange() { HandleMouseLeave(); }
 
   // nullptr leaves the control headless.
   void AttachPeer(ControlPeer* peer) { peer_ = peer; }
@@ -143,6 +155,8 @@ class Control {
   std::optional<Color> backgroundColor_;
   std::optional<Color> fontColor_;
   ui::Cursor cursor_ = ui::Cursor::Default;
+  bool hotTracked_ = false;
+  bool tabStop_ = true;
   ControlPeer* peer_ = nullptr;
 };
 

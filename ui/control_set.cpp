@@ -65,7 +65,8 @@ std::unique_ptr<Control> MakeControl(const LayoutRow& row, platform::Timers& tim
       return group;
     }
     case Kind::ComboBox: {
-      auto box = std::make_unique<ComboBox>(row.name);
+      auto box = std::make_unique<ComboBox>(
+          row.name, row.typedText ? ComboStyle::DropDown : ComboStyle::DropDownList);
       box->SetItems(row.items);
       return box;
     }
@@ -118,6 +119,7 @@ ControlSet::ControlSet(Layout layout, platform::Timers& timers) : layout_(std::m
     control->SetBounds({row.left, row.top, row.width, row.height});
     control->SetCaption(row.caption);
     control->SetHint(row.hint);
+    control->SetHotTracked(row.hotTracked);
     if (row.kind == Kind::Page)
       dynamic_cast<PageControl&>(*controls_[parentRow]).AddPage(dynamic_cast<Panel&>(*control));
     if (row.kind == Kind::Group)

@@ -56,6 +56,13 @@ class Form : public Control {
   std::function<void(bool& canClose)> OnCloseQuery;
   std::function<void()> OnClose;
 
+  // The user pressed Escape in the window; a window without a handler ignores it.
+  std::function<void()> OnCancel;
+  void HandleCancel() {
+    if (OnCancel)
+      OnCancel();
+  }
+
   // Whether this is the window the user works in. The peer reports the changes; a window that
   // hides stops being the active one. Each real change fires OnActivate or OnDeactivate.
   bool Active() const { return active_; }

@@ -60,6 +60,16 @@ struct LayoutRow {
     columns = count;
     return *this;
   }
+  // Check and radio groups: the item under the pointer is lit.
+  LayoutRow& HotTracked() {
+    hotTracked = true;
+    return *this;
+  }
+  // Combo boxes: the field takes typed text besides the list's items.
+  LayoutRow& TakesTypedText() {
+    typedText = true;
+    return *this;
+  }
   LayoutRow& ItemHeight(int pixels) {
     itemHeight = pixels;
     return *this;
@@ -75,9 +85,11 @@ struct LayoutRow {
   std::string caption;
   std::vector<std::string> items;
   std::string hint;
-  std::string picture;  // the artwork of images and picture buttons
-  int columns = 1;      // check and radio groups
-  int itemHeight = 0;   // check lists; 0 keeps the list's own
+  std::string picture;      // the artwork of images and picture buttons
+  int columns = 1;          // check and radio groups
+  int itemHeight = 0;       // check lists; 0 keeps the list's own
+  bool typedText = false;   // combo boxes
+  bool hotTracked = false;  // check and radio groups
 };
 
 using Layout = std::vector<LayoutRow>;

@@ -66,7 +66,8 @@ struct FileTypes {
 };
 
 std::optional<std::string> ShowOpenDialog(HWND owner, const std::string& title,
-                                          FILEOPENDIALOGOPTIONS wanted, const FileTypes* types) {
+                                          FILEOPENDIALOGOPTIONS wanted, const FileTypes* types,
+                                          const std::string& startFolder) {
   const ComScope com;
   ComRef<IFileOpenDialog> dialog;
   if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
@@ -80,6 +81,16 @@ std::optional<std::string> ShowOpenDialog(HWND owner, const std::string& title,
     dialog->SetTitle(Widen(title).c_str());
   if (types != nullptr && !types->specs.empty())
     dialog->SetFileTypes(static_cast<UINT>(types->specs.size()), types->specs.data());
+  // SetFolder, not SetDefaultFolder: the folder the program shows beats the one the system
+  // remembers from the last use.
+  if (!startFolder.empty()) {
+    const DWORD attributes = GetFileAttributesW(Widen(startFolder).c_str());
+    ComRef<IShellItem> start;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+        SUCCEEDED(SHCreateItemFromParsingName(Widen(startFolder).c_str(), nullptr, IID_IShellItem,
+                                              reinterpret_cast<void**>(start.Out()))))
+      dialog->SetFolder(start.operator->());
+  }
   if (FAILED(dialog->Show(owner)))  // cancelled, or closed without a choice
     return std::nullopt;
   ComRef<IShellItem> chosen;
@@ -96,13 +107,15 @@ std::optional<std::string> ShowOpenDialog(HWND owner, const std::string& title,
 }  // namespace
 
 std::optional<std::string> Win32FileDialogs::OpenFile(const std::string& title,
-                                                      const std::string& filter) {
+                                                      const std::string& filter,
+                                                      const std::string& startFolder) {
   const FileTypes types(filter);
-  return ShowOpenDialog(owner_, title, FOS_FILEMUSTEXIST, &types);
+  return ShowOpenDialog(owner_, title, FOS_FILEMUSTEXIST, &types, startFolder);
 }
 
-std::optional<std::string> Win32FileDialogs::PickFolder(const std::string& title) {
-  return ShowOpenDialog(owner_, title, FOS_PICKFOLDERS | FOS_FORCESHOWHIDDEN, nullptr);
+std::optional<std::string> Win32FileDialogs::PickFolder(const std::string& title,
+                                                        const std::string& startFolder) {
+  return ShowOpenDialog(owner_, title, FOS_PICKFOLDERS | FOS_FORCESHOWHIDDEN, nullptr, startFolder);
 }
 
 }  // namespace tamsendor::win32

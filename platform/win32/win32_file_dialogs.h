@@ -11,8 +11,10 @@ class Win32FileDialogs : public platform::FileDialogs {
  public:
   void SetOwner(HWND owner) { owner_ = owner; }
 
-  std::optional<std::string> OpenFile(const std::string& title, const std::string& filter) override;
-  std::optional<std::string> PickFolder(const std::string& title) override;
+  std::optional<std::string> OpenFile(const std::string& title, const std::string& filter,
+                                      const std::string& startFolder) override;
+  std::optional<std::string> PickFolder(const std::string& title,
+                                        const std::string& startFolder) override;
 
  private:
   HWND owner_ = nullptr;

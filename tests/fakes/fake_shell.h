@@ -41,18 +41,20 @@ class FakeFileDialogs : public platform::FileDialogs {
   struct Shown {
     std::string title;
     std::string filter;  // empty for a folder dialog
+    std::string startFolder;
     bool operator==(const Shown&) const = default;
   };
   std::vector<Shown> shown;
   std::deque<std::optional<std::string>> choices;
 
-  std::optional<std::string> OpenFile(const std::string& title,
-                                      const std::string& filter) override {
-    shown.push_back({title, filter});
+  std::optional<std::string> OpenFile(const std::string& title, const std::string& filter,
+                                      const std::string& startFolder) override {
+    shown.push_back({title, filter, startFolder});
     return Next();
   }
-  std::optional<std::string> PickFolder(const std::string& title) override {
-    shown.push_back({title, ""});
+  std::optional<std::string> PickFolder(const std::string& title,
+                                        const std::string& startFolder) override {
+    shown.push_back({title, "", startFolder});
     return Next();
   }
 

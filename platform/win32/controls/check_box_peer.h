@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+#include "platform/win32/controls/check_item_button.h"
 #include "platform/win32/controls/native_peer.h"
 #include "ui/check_box.h"
 
@@ -17,6 +20,7 @@ class CheckBoxPeer : public NativePeer {
 
  private:
   ui::CheckBox& box_;
+  std::unique_ptr<CheckItemButton> look_;
 };
 
 // Check boxes and radio buttons on a dark skin: without visual styles they take the text colour

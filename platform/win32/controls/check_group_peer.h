@@ -11,7 +11,11 @@ class CheckGroupPeer : public ItemButtonsPeer {
 
  protected:
   void ReflectOwn(ui::Property changed) override;
-  void ItemClicked(std::size_t index) override { group_.HandleItemToggle(index); }
+  void ItemClicked(std::size_t index, bool byKeyboard) override {
+    group_.HandleItemToggle(index);
+    if (byKeyboard)
+      Model().HandleKeyboardChange();
+  }
   int ColumnCount() const override { return group_.Columns(); }
 
  private:

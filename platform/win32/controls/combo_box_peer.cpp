@@ -20,10 +20,12 @@ std::wstring WindowText(HWND window) {
 
 ComboBoxPeer::ComboBoxPeer(ui::ComboBox& model, PeerContext& context, HWND parent)
     : NativePeer(model, context), box_(model) {
-  CreateNative(L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, parent);
+  // A list-only box has no text field that could take what its items do not offer.
+  const DWORD style = model.TakesTypedText() ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST;
+  CreateNative(L"COMBOBOX", style | WS_VSCROLL | WS_TABSTOP, 0, parent);
   COMBOBOXINFO parts{};
   parts.cbSize = sizeof(parts);
-  if (GetComboBoxInfo(Handle(), &parts) && parts.hwndItem != nullptr)
+  if (GetComboBoxInfo(Handle(), &parts) && parts.hwndItem != nullptr && parts.hwndItem != Handle())
     WatchForLeave(parts.hwndItem);
 }
 
@@ -65,7 +67,8 @@ bool ComboBoxPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& r
 }
 
 bool ComboBoxPeer::HandleFromParent(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-  if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
+  // A list-only box asks for its field's colours as a list box.
+  if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORLISTBOX) {
     result = reinterpret_cast<LRESULT>(ColorText(reinterpret_cast<HDC>(wParam), Handle(),
                                                  box_.BackgroundColor().value_or(ui::kWhite)));
     return true;

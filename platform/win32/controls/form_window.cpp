@@ -9,8 +9,6 @@ namespace tamsendor::win32 {
 
 namespace {
 
-constexpr wchar_t kFormClass[] = L"TamsendorForm";
-
 void RegisterFormClass(WNDPROC procedure) {
   static const bool registered = [procedure] {
     WNDCLASSEXW formClass{};
@@ -19,7 +17,7 @@ void RegisterFormClass(WNDPROC procedure) {
     formClass.hInstance = GetModuleHandleW(nullptr);
     formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     formClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    formClass.lpszClassName = kFormClass;
+    formClass.lpszClassName = FormWindow::kClassName;
     return RegisterClassExW(&formClass) != 0;
   }();
   (void)registered;
@@ -49,7 +47,7 @@ FormWindow::FormWindow(ui::Form& form, const ui::ControlSet& controls, const Art
   RegisterFormClass(&FormWindow::WindowProc);
   const RECT outer = OuterRect();
   window_ =
-      CreateWindowExW(ExStyleOf(form, role), kFormClass, Widen(form.Caption()).c_str(),
+      CreateWindowExW(ExStyleOf(form, role), FormWindow::kClassName, Widen(form.Caption()).c_str(),
                       StyleOf(form), CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                       outer.bottom - outer.top, owner, nullptr, GetModuleHandleW(nullptr), this);
   if (window_ == nullptr)
@@ -179,7 +177,16 @@ LRESULT FormWindow::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
                         : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
       return 1;
     }
+    case WM_NEXTDLGCTL:
+      MoveFocus(wParam, lParam);
+      return 0;
     case WM_COMMAND:
+      // Escape, as the dialog keys send it.
+      if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+        form_.HandleCancel();
+        return 0;
+      }
+      [[fallthrough]];
     case WM_NOTIFY:
     case WM_DRAWITEM:
     case WM_CTLCOLORBTN:
@@ -193,6 +200,14 @@ LRESULT FormWindow::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// The dialog keys ask the window to move the focus, as a dialog box would.
+void FormWindow::MoveFocus(WPARAM wParam, LPARAM lParam) {
+  HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                  : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
+  if (next != nullptr)
+    SetFocus(next);
 }
 
 LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

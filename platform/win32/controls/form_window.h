@@ -17,6 +17,7 @@ namespace tamsendor::win32 {
 class FormWindow : public ui::FormPeer {
  public:
   enum class Role { Main, Secondary };
+  static constexpr wchar_t kClassName[] = L"TamsendorForm";
 
   FormWindow(ui::Form& form, const ui::ControlSet& controls, const Artwork& artwork, Role role,
              HWND owner = nullptr);
@@ -37,6 +38,7 @@ class FormWindow : public ui::FormPeer {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
   RECT OuterRect() const;
+  void MoveFocus(WPARAM wParam, LPARAM lParam);
   // Where the form's Position puts it: over `owner` or in the middle of the desktop.
   void Place(HWND owner);
 

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "platform/win32/controls/painting.h"
 
 namespace tamsendor::win32 {
@@ -14,6 +16,7 @@ constexpr ui::Color kHotItem{255, 199, 60};
 GroupBarPeer::GroupBarPeer(ui::GroupBar& model, PeerContext& context, HWND parent)
     : NativePeer(model, context), bar_(model) {
   CreatePane(0, parent);
+  AcceptFocus();
 }
 
 GroupBarPeer::~GroupBarPeer() {
@@ -27,22 +30,37 @@ void GroupBarPeer::AddGroup(ui::BarGroup& group) {
   Invalidate();
 }
 
-std::optional<GroupBarPeer::Row> GroupBarPeer::RowAt(int y) const {
+std::vector<std::pair<GroupBarPeer::Row, int>> GroupBarPeer::ShownRows() const {
+  std::vector<std::pair<Row, int>> rows;
   int top = 0;
   const auto& groups = bar_.Groups();
   for (std::size_t g = 0; g < groups.size(); ++g) {
-    if (y >= top && y < top + kCaptionHeight)
-      return Row{static_cast<int>(g), std::nullopt};
+    rows.push_back({Row{static_cast<int>(g), std::nullopt}, top});
     top += kCaptionHeight;
     if (static_cast<int>(g) != bar_.OpenGroupIndex())
       continue;
     for (std::size_t i = 0; i < groups[g]->ItemCount(); ++i) {
-      if (y >= top && y < top + kItemHeight)
-        return Row{static_cast<int>(g), i};
+      rows.push_back({Row{static_cast<int>(g), i}, top});
       top += kItemHeight;
     }
   }
+  return rows;
+}
+
+std::optional<GroupBarPeer::Row> GroupBarPeer::RowAt(int y) const {
+  for (const auto& [row, top] : ShownRows()) {
+    const int height = row.item ? kItemHeight : kCaptionHeight;
+    if (y >= top && y < top + height)
+      return row;
+  }
   return std::nullopt;
+}
+
+void GroupBarPeer::ActivateRow(const Row& row) {
+  if (row.item)
+    bar_.HandleItemClick(row.group, *row.item);
+  else
+    bar_.HandleCaptionClick(row.group);
 }
 
 void GroupBarPeer::ReflectOwn(ui::Property changed) {
@@ -50,7 +68,7 @@ void GroupBarPeer::ReflectOwn(ui::Property changed) {
     Invalidate();
 }
 
-bool GroupBarPeer::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+bool GroupBarPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (message) {
     case WM_MOUSEMOVE: {
@@ -79,14 +97,42 @@ bool GroupBarPeer::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& r
     }
     case WM_LBUTTONUP: {
       const auto row = RowAt(GET_Y_LPARAM(lParam));
-      if (!row)
-        return true;
-      if (row->item)
-        bar_.HandleItemClick(row->group, *row->item);
-      else
-        bar_.HandleCaptionClick(row->group);
+      if (row)
+        ActivateRow(*row);
       return true;
     }
+    case WM_GETDLGCODE: {
+      // The arrow keys move between the rows; Enter opens a group or an item, as a click does.
+      result = DLGC_WANTARROWS | (AsksAboutEnter(lParam) ? DLGC_WANTMESSAGE : 0);
+      return true;
+    }
+    case WM_KEYDOWN: {
+      const auto rows = ShownRows();
+      if (rows.empty())
+        return false;
+      focusRow_ = std::min(focusRow_, rows.size() - 1);
+      if (wParam == VK_UP || wParam == VK_LEFT) {
+        focusRow_ = focusRow_ == 0 ? rows.size() - 1 : focusRow_ - 1;
+      } else if (wParam == VK_DOWN || wParam == VK_RIGHT) {
+        focusRow_ = (focusRow_ + 1) % rows.size();
+      } else if (wParam == VK_RETURN || wParam == VK_SPACE) {
+        const Row chosen = rows[focusRow_].first;
+        ActivateRow(chosen);
+        // Opening or closing a group moves the rows below it; the focus stays on the same row.
+        const auto now = ShownRows();
+        for (std::size_t i = 0; i < now.size(); ++i)
+          if (now[i].first.group == chosen.group && now[i].first.item == chosen.item)
+            focusRow_ = i;
+      } else {
+        return false;
+      }
+      Invalidate();
+      return true;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      Invalidate();
+      return false;
     default:
       return false;
   }
@@ -120,6 +166,15 @@ void GroupBarPeer::Paint(HDC dc, const RECT& client) {
                   DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
       top += kItemHeight;
     }
+  }
+  const auto rows = ShownRows();
+  if (GetFocus() == Handle() && !rows.empty()) {
+    const auto& [row, rowTop] = rows[std::min(focusRow_, rows.size() - 1)];
+    RECT focus{client.left + 2, rowTop, client.right - 2,
+               rowTop + (row.item ? kItemHeight : kCaptionHeight - 2)};
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetBkColor(dc, RGB(0, 0, 0));
+    DrawFocusRect(dc, &focus);
   }
 }
 

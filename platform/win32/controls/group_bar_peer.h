@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/controls/native_peer.h"
 #include "ui/group_bar.h"
@@ -25,6 +27,8 @@ class GroupBarPeer : public NativePeer {
     std::optional<std::size_t> item;
   };
   std::optional<Row> RowAt(int y) const;
+  // The rows the bar shows now, top to bottom, with the top of each.
+  std::vector<std::pair<Row, int>> ShownRows() const;
 
  protected:
   void ReflectOwn(ui::Property changed) override;
@@ -32,8 +36,12 @@ class GroupBarPeer : public NativePeer {
   void Paint(HDC dc, const RECT& client) override;
 
  private:
+  void ActivateRow(const Row& row);
+
   ui::GroupBar& bar_;
   std::optional<int> hotY_;
+  // The row the keyboard is on, counted among the shown rows.
+  std::size_t focusRow_ = 0;
 };
 
 }  // namespace tamsendor::win32

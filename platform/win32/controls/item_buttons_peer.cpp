@@ -21,18 +21,24 @@ ItemButtonsPeer::ItemButtonsPeer(ui::Control& model, PeerContext& context, HWND 
 }
 
 void ItemButtonsPeer::RebuildItems(const std::vector<std::string>& captions) {
+  looks_.clear();
   for (HWND item : items_)
     DestroyWindow(item);
   items_.clear();
+  // One tab stop for the group; the arrow keys move between its items.
+  DWORD first = WS_GROUP | WS_TABSTOP;
   for (const std::string& caption : captions) {
     HWND item = CreateWindowExW(0, L"BUTTON", Widen(caption).c_str(),
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | buttonStyle_, 0, 0, 0, 0,
-                                Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+                                WS_CHILD | WS_VISIBLE | first | buttonStyle_, 0, 0, 0, 0, Handle(),
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    first = 0;
     UseClassicLook(item);
     SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(Context().Font(Model().FontSize())),
                  FALSE);
     WatchForLeave(item);
     items_.push_back(item);
+    looks_.push_back(std::make_unique<CheckItemButton>(item, Model(), Context(),
+                                                       buttonStyle_ == BS_RADIOBUTTON));
   }
   Arrange();
 }
@@ -70,9 +76,19 @@ void ItemButtonsPeer::SetItemState(std::size_t index, bool checked, bool enabled
   EnableWindow(items_[index], enabled && Model().Enabled());
 }
 
+void ItemButtonsPeer::SetTabStopItem(std::size_t index) {
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    const LONG_PTR style = GetWindowLongPtrW(items_[i], GWL_STYLE);
+    SetWindowLongPtrW(items_[i], GWL_STYLE, i == index ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+  }
+}
+
 void ItemButtonsPeer::ReflectOwn(ui::Property changed) {
   if (changed == ui::Property::Bounds)
     Arrange();
+  if (changed == ui::Property::Colors || changed == ui::Property::Font)
+    for (const auto& look : looks_)
+      look->Repaint();
 }
 
 bool ItemButtonsPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -86,7 +102,8 @@ bool ItemButtonsPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, 
     return true;
   }
   if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-    ItemClicked(static_cast<std::size_t>(item - items_.begin()));
+    const auto index = static_cast<std::size_t>(item - items_.begin());
+    ItemClicked(index, looks_[index]->ActingOnKey());
     result = 0;
     return true;
   }

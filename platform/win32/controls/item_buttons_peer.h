@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/win32/controls/check_item_button.h"
 #include "platform/win32/controls/native_peer.h"
 
 namespace tamsendor::win32 {
@@ -18,7 +20,10 @@ class ItemButtonsPeer : public NativePeer {
   void Arrange();
   const std::vector<HWND>& ItemButtons() const { return items_; }
   void SetItemState(std::size_t index, bool checked, bool enabled);
-  virtual void ItemClicked(std::size_t index) = 0;
+  // The item that Tab stops at; the arrow keys reach the others.
+  void SetTabStopItem(std::size_t index);
+  // byKeyboard: the user toggled it with the keyboard, not the pointer.
+  virtual void ItemClicked(std::size_t index, bool byKeyboard) = 0;
   virtual int ColumnCount() const = 0;
 
   void ReflectOwn(ui::Property changed) override;
@@ -29,6 +34,7 @@ class ItemButtonsPeer : public NativePeer {
  private:
   DWORD buttonStyle_;
   std::vector<HWND> items_;
+  std::vector<std::unique_ptr<CheckItemButton>> looks_;
 };
 
 }  // namespace tamsendor::win32

@@ -78,6 +78,11 @@ NativePeer* NativePeer::FromHandle(HWND window) {
 
 void NativePeer::CreateNative(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent) {
   const ui::Bounds& at = model_.Bounds();
+  // A control the keyboard reaches is a group of its own: the arrow keys move only between the
+  // items of a check or radio group.
+  takesFocus_ = (style & WS_TABSTOP) != 0;
+  if (takesFocus_)
+    style |= WS_GROUP;
   HWND window =
       CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_CLIPSIBLINGS | style, at.left, at.top,
                       at.width, at.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -94,6 +99,17 @@ void NativePeer::CreatePane(DWORD exStyle, HWND parent) {
   pane_ = true;
   Attach(window);
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NativePeer::PaneProc));
+}
+
+bool NativePeer::AsksAboutEnter(LPARAM lParam) {
+  const auto* key = reinterpret_cast<const MSG*>(lParam);
+  return key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+}
+
+void NativePeer::AcceptFocus() {
+  takesFocus_ = true;
+  SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_GROUP);
+  Reflect(ui::Property::TabStop);
 }
 
 void NativePeer::Attach(HWND window) {
@@ -120,10 +136,12 @@ void NativePeer::Reflect(ui::Property changed) {
       break;
     case ui::Property::Visible:
       ShowWindow(window_, model_.Visible() ? SW_SHOWNA : SW_HIDE);
+      RefreshHint();
       break;
     case ui::Property::Enabled:
       EnableWindow(window_, model_.Enabled());
       Invalidate();
+      RefreshHint();
       break;
     case ui::Property::Hint:
       context_.SetHint(window_, model_.Hint());
@@ -132,6 +150,7 @@ void NativePeer::Reflect(ui::Property changed) {
       const ui::Bounds& at = model_.Bounds();
       SetWindowPos(window_, nullptr, at.left, at.top, at.width, at.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
+      RefreshHint();
       break;
     }
     case ui::Property::Font:
@@ -140,6 +159,13 @@ void NativePeer::Reflect(ui::Property changed) {
     case ui::Property::Colors:
       Invalidate();
       break;
+    case ui::Property::TabStop:
+      if (takesFocus_) {
+        const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+        SetWindowLongPtrW(window_, GWL_STYLE,
+                          model_.TabStop() ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+      }
+      break;
     default:
       break;
   }
@@ -147,11 +173,17 @@ void NativePeer::Reflect(ui::Property changed) {
   reflecting_ = outer;
 }
 
+// A disabled control's hint lies over its rectangle in its parent; it follows the control.
+void NativePeer::RefreshHint() {
+  if (!model_.Hint().empty())
+    context_.SetHint(window_, model_.Hint());
+}
+
 void NativePeer::ReflectAll() {
   using P = ui::Property;
   for (P property : {P::Font, P::Caption, P::Enabled, P::Hint, P::Bounds, P::Colors, P::Cursor,
                      P::Items, P::ItemState, P::ItemIndex, P::Checked, P::Text, P::MaxLength,
-                     P::ReadOnly, P::Picture, P::Step, P::OpenGroup, P::Visible})
+                     P::ReadOnly, P::Picture, P::Step, P::OpenGroup, P::TabStop, P::Visible})
     Reflect(property);
 }
 

@@ -35,9 +35,18 @@ class NativePeer : public ui::ControlPeer {
   // The colour shown around this control: the nearest set background of it or its parents.
   ui::Color SurroundingColor() const;
 
+  // Paints what lies beneath a window: its parent's surface and the panes below it.
+  static void PaintBeneath(HWND window, HDC dc);
+
  protected:
   void CreateNative(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent);
   void CreatePane(DWORD exStyle, HWND parent);
+  // Whether the key a WM_GETDLGCODE asks about (its lParam) is Enter going down: panes that act
+  // on Enter ask for it, or the dialog keys take it.
+  static bool AsksAboutEnter(LPARAM lParam);
+  // A pane that the keyboard reaches: a tab stop (unless its model says otherwise) of a group of
+  // its own, so the arrow keys stay with it.
+  void AcceptFocus();
 
   virtual void ReflectOwn(ui::Property changed) { (void)changed; }
   // The window's own messages; true when handled (result is then returned).
@@ -67,7 +76,6 @@ class NativePeer : public ui::ControlPeer {
   HBRUSH ColorText(HDC dc, HWND part, std::optional<ui::Color> background);
   // Paints what lies beneath this pane: its parent's surface and the panes below it.
   void PaintBehind(HDC dc) const { PaintBeneath(window_, dc); }
-  static void PaintBeneath(HWND window, HDC dc);
 
  private:
   static LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,6 +84,7 @@ class NativePeer : public ui::ControlPeer {
   static LRESULT CALLBACK WatchedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR self);
   void Attach(HWND window);
+  void RefreshHint();
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
   void PaintBuffered();
   void PointerMoved(HWND over);
@@ -86,6 +95,7 @@ class NativePeer : public ui::ControlPeer {
   PeerContext& context_;
   HWND window_ = nullptr;
   bool pane_ = false;
+  bool takesFocus_ = false;
   bool reflecting_ = false;
   bool pointerInside_ = false;
   struct Backdrop {

@@ -7,6 +7,16 @@
 
 namespace tamsendor::win32 {
 
+namespace {
+
+// The id of the parent's tool over a disabled window. The other tools' ids are window handles,
+// which never have this bit.
+UINT_PTR DisabledToolId(HWND tool) {
+  return reinterpret_cast<UINT_PTR>(tool) | (UINT_PTR{1} << (sizeof(UINT_PTR) * 8 - 2));
+}
+
+}  // namespace
+
 COLORREF ToColorRef(ui::Color color) {
   return RGB(color.red, color.green, color.blue);
 }
@@ -66,6 +76,22 @@ void PeerContext::SetHint(HWND tool, const std::string& hint) {
   } else if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info))) {
     tools_.insert(tool);
   }
+
+  TOOLINFOW overParent{};
+  overParent.cbSize = TTTOOLINFOW_V2_SIZE;
+  overParent.uFlags = TTF_SUBCLASS;
+  overParent.hwnd = GetParent(tool);
+  overParent.uId = DisabledToolId(tool);
+  overParent.lpszText = text.data();
+  if (disabledTools_.erase(tool) != 0)
+    SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&overParent));
+  const bool shown = (GetWindowLongPtrW(tool, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (hint.empty() || IsWindowEnabled(tool) || !shown || overParent.hwnd == nullptr)
+    return;
+  GetWindowRect(tool, &overParent.rect);
+  MapWindowPoints(nullptr, overParent.hwnd, reinterpret_cast<POINT*>(&overParent.rect), 2);
+  if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&overParent)))
+    disabledTools_.insert(tool);
 }
 
 }  // namespace tamsendor::win32

@@ -29,7 +29,9 @@ class PeerContext {
   HFONT Font(int points);
   HBRUSH Brush(ui::Color color);
 
-  // An empty hint removes the window's tooltip.
+  // An empty hint removes the window's tooltip. A disabled window gets no pointer messages (its
+  // parent gets them), so while it is disabled its hint is also a tool of its parent over its
+  // rectangle: call again when the window's state, place or visibility changes.
   void SetHint(HWND tool, const std::string& hint);
   HWND Tooltip() const { return tooltip_; }
 
@@ -41,6 +43,7 @@ class PeerContext {
   std::map<int, HFONT> fonts_;
   std::map<COLORREF, HBRUSH> brushes_;
   std::set<HWND> tools_;
+  std::set<HWND> disabledTools_;
 };
 
 }  // namespace tamsendor::win32

@@ -9,6 +9,7 @@ namespace tamsendor::win32 {
 PictureButtonPeer::PictureButtonPeer(ui::PictureButton& model, PeerContext& context, HWND parent)
     : NativePeer(model, context), button_(model) {
   CreatePane(0, parent);
+  AcceptFocus();
 }
 
 void PictureButtonPeer::ReflectOwn(ui::Property changed) {
@@ -16,9 +17,22 @@ void PictureButtonPeer::ReflectOwn(ui::Property changed) {
     Invalidate();
 }
 
-bool PictureButtonPeer::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+bool PictureButtonPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (message) {
+    case WM_GETDLGCODE:
+      // Enter presses the button that has the focus, as a click does.
+      result = DLGC_BUTTON | (AsksAboutEnter(lParam) ? DLGC_WANTMESSAGE : 0);
+      return true;
+    case WM_KEYDOWN:
+      if ((wParam != VK_RETURN && wParam != VK_SPACE) || (lParam & (1 << 30)) != 0)
+        return false;  // other keys, and a held key's repeats
+      button_.HandleClick();
+      return true;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      Invalidate();
+      return false;
     case WM_MOUSEMOVE:
       if (!hot_) {
         hot_ = true;
@@ -60,6 +74,13 @@ void PictureButtonPeer::Paint(HDC dc, const RECT& client) {
   Context().Pictures().Paint(button_.Picture(), dc, client, state);
   DrawCaption(dc, client, button_.Caption(), Context().Font(button_.FontSize()),
               button_.FontColor().value_or(ui::kWhite), DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+  if (GetFocus() == Handle()) {
+    RECT focus = client;
+    InflateRect(&focus, -1, -1);
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetBkColor(dc, RGB(0, 0, 0));
+    DrawFocusRect(dc, &focus);
+  }
 }
 
 }  // namespace tamsendor::win32

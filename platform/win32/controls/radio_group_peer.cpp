@@ -13,6 +13,8 @@ void RadioGroupPeer::ReflectOwn(ui::Property changed) {
       changed == ui::Property::Enabled) {
     for (std::size_t i = 0; i < group_.Items().size(); ++i)
       SetItemState(i, static_cast<int>(i) == group_.ItemIndex(), true);
+    // Tab comes to the chosen item, as in a dialog box: reaching an unchosen one would choose it.
+    SetTabStopItem(group_.ItemIndex() < 0 ? 0 : static_cast<std::size_t>(group_.ItemIndex()));
   }
 }
 

@@ -11,7 +11,11 @@ class RadioGroupPeer : public ItemButtonsPeer {
 
  protected:
   void ReflectOwn(ui::Property changed) override;
-  void ItemClicked(std::size_t index) override { group_.HandleItemChosen(static_cast<int>(index)); }
+  void ItemClicked(std::size_t index, bool byKeyboard) override {
+    group_.HandleItemChosen(static_cast<int>(index));
+    if (byKeyboard)
+      Model().HandleKeyboardChange();
+  }
   int ColumnCount() const override { return group_.Columns(); }
 
  private:

@@ -54,7 +54,7 @@ TEST(FoldersTest, StartUpFindsTheSteamClientAndTheGame) {
        {},
        {"c:/program files/steam/steamapps\\joe\\" + hl2},
        "c:/program files/steam/",
-       "c:/program files/steam/steamapps\\joe\\",
+       "c:\\program files\\steam\\steamapps\\joe\\",  // shown with one kind of separator
        true},
       {"the last match wins",
        "c:/steam",
@@ -63,7 +63,7 @@ TEST(FoldersTest, StartUpFindsTheSteamClientAndTheGame) {
        {"c:/steam/steamapps\\common\\" + hl2, "c:/steam/steamapps\\joe\\" + hl2,
         "c:/steam/steamapps\\joe\\readme.txt"},
        "c:/steam/",
-       "c:/steam/steamapps\\joe\\",
+       "c:\\steam\\steamapps\\joe\\",
        true},
       {"nothing found", "c:/steam", "", {}, {"c:/steam/steam.exe"}, "c:/steam/", "", true},
       {"no SteamPath: no search", std::nullopt, "", {}, {"c:/steam/" + hl2}, "", "", false},
@@ -95,6 +95,14 @@ TEST(FoldersTest, StartUpFindsTheSteamClientAndTheGame) {
       {"a stored folder without its separator gets it",
        "c:/steam",
        "D:\\Games",
+       {"D:\\Games\\" + hl2},
+       {},
+       "c:/steam/",
+       "D:\\Games\\",
+       false},
+      {"a stored folder with forward separators",
+       "c:/steam",
+       "D:/Games/",
        {"D:\\Games\\" + hl2},
        {},
        "c:/steam/",
@@ -202,8 +210,9 @@ TEST(FoldersTest, TheGameBrowseStoresTheFolderAboveTheGame) {
     s.services.fileDialogs.choices.push_back(c.chosen);
     s.Control<ui::PictureButton>("RzToolButton2").HandleClick();
 
+    // It opens at the folder the field shows.
     const std::vector<fakes::FakeFileDialogs::Shown> shown = {
-        {"Browse for HL2 ETWO executable", "HL2 ETWO executable (hl2.exe)|hl2.exe"}};
+        {"Browse for HL2 ETWO executable", "HL2 ETWO executable (hl2.exe)|hl2.exe", "D:\\Old\\"}};
     EXPECT_EQ(s.services.fileDialogs.shown, shown);
     const std::string what = c.chosen.value_or("(cancelled)");
     EXPECT_EQ(s.Stored("Path"), c.gamesFolder) << what;
@@ -242,8 +251,9 @@ TEST(FoldersTest, TheResultsBrowseKeepsADriveRootAndEndsOtherFoldersWithASeparat
     const TForm1& form = s.Start();
     s.services.fileDialogs.choices.push_back(c.chosen);
     s.Control<ui::PictureButton>("RzToolButton5").HandleClick();
-    EXPECT_EQ(s.services.fileDialogs.shown,
-              (std::vector<fakes::FakeFileDialogs::Shown>{{"Results folder", ""}}));
+    EXPECT_EQ(
+        s.services.fileDialogs.shown,
+        (std::vector<fakes::FakeFileDialogs::Shown>{{"Results folder", "", kDefaultResults}}));
     EXPECT_EQ(s.Control<ui::Edit>("ResEdit").Text(), c.shown);
     EXPECT_EQ(form.Folders().ResultsFolder, c.shown);
     EXPECT_EQ(s.Stored("ResultPath"), c.shown);

@@ -71,5 +71,33 @@ TEST(MainPagesTest, TheNoteTakesFiftyCharacters) {
   EXPECT_EQ(note.Text(), std::string(50, 'n'));
 }
 
+// The two folder fields only show their folders: Tab passes them by; the game's is 364 wide.
+TEST(MainPagesTest, TabPassesTheFolderFieldsBy) {
+  StartedForm s;
+  s.Start();
+  for (const auto& row : s.form->Controls().Rows()) {
+    const bool shownOnly = row.name == "HL2PathEdit" || row.name == "ResEdit";
+    EXPECT_EQ(s.form->Controls().Get<ui::Control>(row.name).TabStop(), !shownOnly) << row.name;
+  }
+  EXPECT_EQ(s.Control<ui::Edit>("HL2PathEdit").Width(), 364);
+}
+
+// A typed text that is no item would reach the report while the launch line and the game's
+// settings ignore it; only the two filter lists take typed text.
+TEST(MainPagesTest, OnlyTheFilterListsTakeTypedText) {
+  StartedForm s;
+  s.Start();
+  for (const auto& row : s.form->Controls().Rows()) {
+    if (row.kind != ui::Kind::ComboBox)
+      continue;
+    auto& box = s.Control<ui::ComboBox>(row.name.c_str());
+    box.SetItemIndex(1);
+    box.HandleTyped("2048 MB");
+    const bool takesText = row.name == "AFBox" || row.name == "AABox";
+    EXPECT_EQ(box.Text(), takesText ? "2048 MB" : box.Items().at(1)) << row.name;
+    EXPECT_EQ(box.ItemIndex(), takesText ? -1 : 1) << row.name;
+  }
+}
+
 }  // namespace
 }  // namespace tamsendor::app

@@ -98,6 +98,12 @@ TEST_F(ResolutionPickerTest, PossibilitiesShowsThePickerModallyOverTheMainWindow
   Open();
   EXPECT_TRUE(Picker().Modal());
   EXPECT_EQ(List().ItemCount(), 3u);
+
+  // Escape leaves it as the close button does, without taking a ticked size.
+  Tick("1280 x 1024");
+  Picker().HandleCancel();
+  ExpectClosedOverAnEnabledMainWindow();
+  EXPECT_EQ(Field("CusWidth").Text(), "");
 }
 
 TEST_F(ResolutionPickerTest, EveryActivationListsTheOfferedSizesOnceEachAndUnticked) {

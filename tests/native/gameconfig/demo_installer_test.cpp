@@ -232,6 +232,8 @@ TEST(DemoInstallerTest, TheUsersDemoFileIsChosenInTheSystemsDialog) {
             "D:\\Demos\\run.dem");
   ASSERT_EQ(g.fileDialogs.shown.size(), 2u);
   EXPECT_EQ(g.fileDialogs.shown[1].filter, "Half-Life 2 demo file (*.dem)|*.dem");
+  // Each opens where the demo shown lies.
+  EXPECT_EQ(g.fileDialogs.shown[0].startFolder, "D:\\Demos");
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST(RadioGroupTest, ChangingFiresAfterEveryRealChangeWithTheNewChoiceMade) {
 }
 
 TEST(ComboBoxTest, CodeChoosesSilentlyTheUserLoudly) {
-  ComboBox box("AFBox");
+  ComboBox box("AFBox", ComboStyle::DropDown);
   box.SetItems({"Bilinear", "Trilinear"});
   int changes = 0;
   box.OnChange = [&] { ++changes; };
@@ -99,6 +99,24 @@ TEST(ComboBoxTest, CodeChoosesSilentlyTheUserLoudly) {
   box.SetItemIndex(9);
   EXPECT_EQ(box.ItemIndex(), -1);
   EXPECT_EQ(box.Text(), "");
+}
+
+TEST(ComboBoxTest, AListOnlyBoxShowsOnlyItsItems) {
+  ComboBox box("HeapsizeBox");
+  box.SetItems({"64 MB - default", "128 MB"});
+  int changes = 0;
+  box.OnChange = [&] { ++changes; };
+  box.SetItemIndex(1);
+  box.HandleTyped("2048 MB");
+  EXPECT_EQ(box.Text(), "128 MB");
+  EXPECT_EQ(box.ItemIndex(), 1);
+  EXPECT_EQ(changes, 0);
+
+  box.SetText("2048 MB");  // from code: no such item, so no text
+  EXPECT_EQ(box.Text(), "");
+  EXPECT_EQ(box.ItemIndex(), -1);
+  box.SetText("64 MB - default");
+  EXPECT_EQ(box.ItemIndex(), 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/win32/controls/form_window.h"
 #include "platform/win32/win32_ui_thread.h"
 #include "tests/win32/message_pump.h"
+#include "tests/win32/no_artwork.h"
 #include "ui/check_box.h"
 #include "ui/check_group.h"
 #include "ui/combo_box.h"
@@ -19,11 +20,6 @@ namespace {
 
 using ui::Kind;
 using ui::LayoutRow;
-
-class NoArtwork : public Artwork {
- public:
-  void Paint(const std::string&, HDC, const RECT&, const ArtState&) const override {}
-};
 
 // The stored choices follow the pointer leaving their controls, so the leave must come from the
 // system's own tracking (TrackMouseEvent), not only from a message a test sends.
@@ -36,6 +32,10 @@ class MouseLeaveTest : public ::testing::Test {
                 LayoutRow("HeapsizeBox", Kind::ComboBox)
                     .At(20, 60, 120, 21)
                     .Items({"64 MB - default", "128 MB"}),
+                LayoutRow("AFBox", Kind::ComboBox)
+                    .At(160, 60, 120, 21)
+                    .TakesTypedText()
+                    .Items({"Bilinear", "Trilinear"}),
                 LayoutRow("res", Kind::CheckGroup)
                     .At(20, 110, 300, 60)
                     .Caption(" Resolution ")
@@ -76,7 +76,7 @@ class MouseLeaveTest : public ::testing::Test {
   HWND Window(const char* name) const { return window_->Peers().Handle(name); }
 
   Win32UiThread uiThread_;
-  NoArtwork artwork_;
+  testing::NoArtwork artwork_;
   ui::Form form_{"MouseLeaveForm"};
   ui::ControlSet controls_;
   std::unique_ptr<FormWindow> window_;
@@ -89,9 +89,14 @@ TEST_F(MouseLeaveTest, ACheckBoxHearsThePointerLeave) {
 TEST_F(MouseLeaveTest, AComboBoxHearsThePointerLeaveFromItsTextField) {
   COMBOBOXINFO parts{};
   parts.cbSize = sizeof(parts);
-  ASSERT_TRUE(GetComboBoxInfo(Window("HeapsizeBox"), &parts));
+  ASSERT_TRUE(GetComboBoxInfo(Window("AFBox"), &parts));
   ASSERT_NE(parts.hwndItem, nullptr);
-  EXPECT_EQ(LeavesAfterPassingOver(controls_.Get<ui::ComboBox>("HeapsizeBox"), parts.hwndItem), 1);
+  EXPECT_EQ(LeavesAfterPassingOver(controls_.Get<ui::ComboBox>("AFBox"), parts.hwndItem), 1);
+}
+
+TEST_F(MouseLeaveTest, AListOnlyComboBoxHearsThePointerLeave) {
+  EXPECT_EQ(
+      LeavesAfterPassingOver(controls_.Get<ui::ComboBox>("HeapsizeBox"), Window("HeapsizeBox")), 1);
 }
 
 TEST_F(MouseLeaveTest, ACheckGroupHearsThePointerLeaveFromAnItem) {

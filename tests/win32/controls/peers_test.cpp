@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/win32/controls/form_window.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_ui_thread.h"
+#include "tests/win32/message_pump.h"
 #include "ui/busy_indicator.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -48,6 +51,11 @@ ui::Layout EveryKind() {
       LayoutRow("Exit", Kind::PictureButton).At(370, 4, 18, 17).Hint("Exit").Picture("close"),
       LayoutRow("Open", Kind::Button).At(8, 24, 80, 22).Caption("Open"),
       LayoutRow("FastZ", Kind::CheckBox).At(100, 24, 150, 17).Caption("Enable fast z-setting"),
+      LayoutRow("RunPanel", Kind::Panel).At(260, 24, 100, 22),
+      LayoutRow("Run", Kind::PictureButton, "RunPanel")
+          .At(0, 0, 100, 22)
+          .Hint("Run benchmark")
+          .Picture("run"),
       LayoutRow("Pages", Kind::PageControl).At(8, 50, 380, 200),
       LayoutRow("Page1", Kind::Page, "Pages"),
       LayoutRow("Page2", Kind::Page, "Pages"),
@@ -55,7 +63,8 @@ ui::Layout EveryKind() {
           .At(4, 4, 360, 80)
           .Caption(" Resolution ")
           .Items({"640 x 480", "800 x 600", "1024 x 768"})
-          .Columns(3),
+          .Columns(3)
+          .HotTracked(),
       LayoutRow("demo", Kind::RadioGroup, "Page1")
           .At(4, 90, 360, 50)
           .Caption(" Choose a demo ")
@@ -65,6 +74,10 @@ ui::Layout EveryKind() {
       LayoutRow("AFBox", Kind::ComboBox, "Filters")
           .At(8, 20, 150, 21)
           .Items({"Bilinear", "Trilinear", "From System"}),
+      LayoutRow("AABox", Kind::ComboBox, "Filters")
+          .At(170, 20, 150, 21)
+          .TakesTypedText()
+          .Items({"None", "2x MSAA"}),
       LayoutRow("NoteEdit", Kind::Edit, "Page2").At(4, 110, 300, 21),
       LayoutRow("Panel2", Kind::Panel).At(8, 50, 380, 200),
       LayoutRow("Busy", Kind::BusyIndicator, "Panel2").At(160, 70, 60, 60),
@@ -255,6 +268,155 @@ TEST_F(PeersTest, HintsAreTooltipsOfTheirControls) {
   const LRESULT before = count();
   Model<ui::Button>("Open").SetHint("");
   EXPECT_EQ(count(), before - 1);
+}
+
+// A disabled window gets no pointer messages; its hint must show all the same.
+TEST_F(PeersTest, ADisabledControlShowsItsHintUnderThePointer) {
+  Model<ui::PictureButton>("Run").SetEnabled(false);
+  SetForegroundWindow(window_->Handle());
+  RECT area;
+  GetWindowRect(Window("Run"), &area);
+  POINT at{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+  // The pointer moved there as the user's mouse would: the system decides which window hears it.
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  move.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  HWND tooltip = window_->Context().Tooltip();
+  const bool shown = testing::PumpUntil(
+      [&] {
+        SendInput(1, &move, sizeof(move));
+        return IsWindowVisible(tooltip) != FALSE;
+      },
+      3000);
+  ASSERT_TRUE(shown) << "no hint over the disabled button";
+  wchar_t text[80] = {};
+  TOOLINFOW info{};
+  info.cbSize = TTTOOLINFOW_V2_SIZE;
+  info.lpszText = text;
+  SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(Narrow(text), "Run benchmark");
+  SetCursorPos(0, 0);
+
+  // Enabled again: the hint is the button's own again, and the parent holds no stale tool.
+  const LRESULT disabledTools = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
+  Model<ui::PictureButton>("Run").SetEnabled(true);
+  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), disabledTools - 1);
+}
+
+TEST_F(PeersTest, OnlyABoxThatTakesTypedTextHasATextField) {
+  const auto kind = [&](const char* name) {
+    return GetWindowLongPtrW(Window(name), GWL_STYLE) & (CBS_DROPDOWN | CBS_DROPDOWNLIST);
+  };
+  EXPECT_EQ(kind("AFBox"), CBS_DROPDOWNLIST);
+  EXPECT_EQ(kind("AABox"), CBS_DROPDOWN);
+
+  // A key in a list-only box chooses the item it begins; it is never the box's text.
+  Model<ui::PageControl>("Pages").SetActivePageIndex(1);
+  int changes = 0;
+  Model<ui::ComboBox>("AFBox").OnChange = [&] { ++changes; };
+  SetFocus(Window("AFBox"));
+  SendMessageW(Window("AFBox"), WM_CHAR, L'T', 0);
+  Pump();
+  EXPECT_EQ(Model<ui::ComboBox>("AFBox").ItemIndex(), 1);
+  EXPECT_EQ(Model<ui::ComboBox>("AFBox").Text(), "Trilinear");
+  EXPECT_EQ(changes, 1);
+}
+
+// Colours that an item paints, counted over its whole window.
+std::map<COLORREF, int> PaintedColors(HWND item) {
+  RECT client;
+  GetClientRect(item, &client);
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  format.bmiHeader.biWidth = client.right;
+  format.bmiHeader.biHeight = -client.bottom;  // top-down
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  SendMessageW(item, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  GdiFlush();
+  std::map<COLORREF, int> colors;
+  const auto* pixel = static_cast<const std::uint32_t*>(bits);
+  for (LONG i = 0; i < client.right * client.bottom; ++i) {
+    const std::uint32_t p = pixel[i];
+    ++colors[RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF)];
+  }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return colors;
+}
+
+TEST_F(PeersTest, CheckItemsShowTheDesignColoursAndDisabledOnesAreGreyed) {
+  auto& res = Model<ui::CheckGroup>("res");
+  res.SetBackgroundColor(ui::kBlack);
+  res.SetFontColor(ui::kWhite);
+  res.SetItemChecked(0, true);
+  res.SetItemEnabled(2, false);
+  Pump();
+  const COLORREF frame = RGB(28, 81, 128), mark = RGB(33, 161, 33), hot = RGB(255, 199, 60);
+  const COLORREF white = RGB(255, 255, 255), grey = RGB(127, 127, 127);
+
+  auto ticked = PaintedColors(Item("res", "640 x 480"));
+  EXPECT_GT(ticked[frame], 20) << "the box's frame";
+  EXPECT_GT(ticked[mark], 5) << "the tick";
+  EXPECT_GT(ticked[white], 10) << "the text";
+
+  auto disabled = PaintedColors(Item("res", "1024 x 768"));
+  EXPECT_EQ(disabled[white], 0) << "a disabled item's text is greyed";
+  EXPECT_GT(disabled[grey], 10);
+  EXPECT_EQ(disabled[frame], 0);
+
+  // The pointer over an item of a hot-tracked group lights its frame.
+  HWND item = Item("res", "800 x 600");
+  EXPECT_EQ(PaintedColors(item)[hot], 0);
+  SendMessageW(item, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_GT(PaintedColors(item)[hot], 20);
+  SendMessageW(item, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(PaintedColors(item)[hot], 0);
+
+  // Radio items: the same frame, and the chosen one's mark.
+  Model<ui::RadioGroup>("demo").SetItemIndex(1);
+  Pump();
+  auto chosen = PaintedColors(Item("demo", "QOR demo 2"));
+  EXPECT_GT(chosen[frame], 10);
+  EXPECT_GT(chosen[mark], 5);
+  EXPECT_EQ(PaintedColors(Item("demo", "QOR demo 1"))[mark], 0);
+}
+
+// Choices stored when the pointer leaves their control are stored at once when made with the
+// keyboard, which leaves no control.
+TEST_F(PeersTest, AKeyboardToggleIsStoredLikeAPointerLeavingIt) {
+  int fastZStores = 0, resStores = 0;
+  Model<ui::CheckBox>("FastZ").OnMouseLeave = [&] { ++fastZStores; };
+  Model<ui::CheckGroup>("res").OnMouseLeave = [&] { ++resStores; };
+  auto press = [](HWND button) {
+    SetFocus(button);
+    SendMessageW(button, WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageW(button, WM_KEYUP, VK_SPACE, 0xC0000001);
+  };
+  SetForegroundWindow(window_->Handle());
+  press(Window("FastZ"));
+  EXPECT_TRUE(Model<ui::CheckBox>("FastZ").Checked());
+  EXPECT_EQ(fastZStores, 1);
+
+  Model<ui::PageControl>("Pages").SetActivePageIndex(0);
+  press(Item("res", "800 x 600"));
+  EXPECT_TRUE(Model<ui::CheckGroup>("res").ItemChecked(1));
+  EXPECT_EQ(resStores, 1);
+
+  // A click stores nothing until the pointer leaves.
+  SendMessageW(Window("FastZ"), BM_CLICK, 0, 0);
+  EXPECT_FALSE(Model<ui::CheckBox>("FastZ").Checked());
+  EXPECT_EQ(fastZStores, 1);
 }
 
 TEST_F(PeersTest, PictureButtonsShowAHandCursor) {

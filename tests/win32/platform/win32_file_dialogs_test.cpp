@@ -76,7 +76,7 @@ TEST(Win32FileDialogsTest, TheChosenFolderComesBackAsItsPath) {
   std::optional<std::string> chosen;
   {
     DialogUser user("Results folder", temp / "Results");
-    chosen = dialogs.PickFolder("Results folder");
+    chosen = dialogs.PickFolder("Results folder", "");
   }
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(
@@ -96,8 +96,8 @@ TEST(Win32FileDialogsTest, TheChosenFileComesBackAsItsPath) {
   std::optional<std::string> chosen;
   {
     DialogUser user("Browse for HL2 ETWO executable", exe);
-    chosen =
-        dialogs.OpenFile("Browse for HL2 ETWO executable", "HL2 ETWO executable (hl2.exe)|hl2.exe");
+    chosen = dialogs.OpenFile("Browse for HL2 ETWO executable",
+                              "HL2 ETWO executable (hl2.exe)|hl2.exe", "");
   }
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(CompareStringOrdinal(Widen(*chosen).c_str(), -1, Widen(exe).c_str(), -1, TRUE),
@@ -105,18 +105,50 @@ TEST(Win32FileDialogsTest, TheChosenFileComesBackAsItsPath) {
       << *chosen;
 }
 
+// A bare name typed into the dialog lies in the folder the dialog shows.
+TEST(Win32FileDialogsTest, TheDialogsOpenAtTheFolderTheyAreGiven) {
+  TempFolder temp;
+  const std::string game = temp / "half-life 2 episode two";
+  CreateDirectoryW(Widen(game).c_str(), nullptr);
+  CreateDirectoryW(Widen(game + "\\ep2").c_str(), nullptr);
+  const std::string exe = game + "\\hl2.exe";
+  CloseHandle(CreateFileW(Widen(exe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  Win32FileDialogs dialogs;
+  std::optional<std::string> file, folder;
+  {
+    DialogUser user("Browse for HL2 ETWO executable", "hl2.exe");
+    file = dialogs.OpenFile("Browse for HL2 ETWO executable",
+                            "HL2 ETWO executable (hl2.exe)|hl2.exe", game + "\\");
+  }
+  {
+    DialogUser user("Results folder", "ep2");
+    folder = dialogs.PickFolder("Results folder", game);
+  }
+  ASSERT_TRUE(file.has_value());
+  EXPECT_EQ(CompareStringOrdinal(Widen(*file).c_str(), -1, Widen(exe).c_str(), -1, TRUE),
+            CSTR_EQUAL)
+      << *file;
+  ASSERT_TRUE(folder.has_value());
+  EXPECT_EQ(
+      CompareStringOrdinal(Widen(*folder).c_str(), -1, Widen(game + "\\ep2").c_str(), -1, TRUE),
+      CSTR_EQUAL)
+      << *folder;
+}
+
 TEST(Win32FileDialogsTest, CancelledDialogsChooseNothing) {
   Win32FileDialogs dialogs;
   {
     DialogUser user("Results folder", "");
-    EXPECT_FALSE(dialogs.PickFolder("Results folder").has_value());
+    EXPECT_FALSE(dialogs.PickFolder("Results folder", "").has_value());
     // Not a dialog that failed to come up: it was there, titled as asked, and was cancelled.
     EXPECT_TRUE(user.FoundDialog());
   }
   {
     DialogUser user("Browse for HL2 ETWO executable", "");
     EXPECT_FALSE(
-        dialogs.OpenFile("Browse for HL2 ETWO executable", "HL2 ETWO executable (hl2.exe)|hl2.exe")
+        dialogs
+            .OpenFile("Browse for HL2 ETWO executable", "HL2 ETWO executable (hl2.exe)|hl2.exe", "")
             .has_value());
     EXPECT_TRUE(user.FoundDialog());
   }

@@ -59,4 +59,16 @@ face=$(run_button_face "$shot")
 xdotool mousemove --window "$window" 76 404 sleep 0.3 click 1 sleep 1.5
 message_box >/dev/null && fail "the disabled Run answered a click"
 kill -0 "$pid" 2>/dev/null || fail "the program ended"
+
+# Resting the pointer on the disabled Run shows its hint, the message, in a tooltip below it.
+xdotool mousemove --window "$window" 60 300 sleep 0.3 mousemove --window "$window" 76 404
+tip=""
+for _ in $(seq 40); do
+  tip=$(tooltip_window) && break
+  sleep 0.1
+done
+[ -n "$tip" ] || fail "no hint over the disabled Run"
+hint="$shots/broken_installation_${missing}_hint.png"
+import -window root "$hint" || fail "no screenshot"
+echo "hint: $hint"
 echo "$missing key missing: message, then the main window with Run disabled: $shot"

@@ -55,6 +55,17 @@ message_box() {
   return 1
 }
 
+# tooltip_window: the id of a hint on show: a small, nameless, visible window of the program.
+tooltip_window() {
+  local id WIDTH="" HEIGHT="" X="" Y="" SCREEN="" WINDOW=""
+  for id in $(xdotool search --onlyvisible --classname '^tamsendor.exe$' 2>/dev/null); do
+    [ -z "$(xdotool getwindowname "$id" 2>/dev/null)" ] || continue
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
+    [ "$WIDTH" -gt 20 ] && [ "$HEIGHT" -gt 8 ] && [ "$HEIGHT" -lt 40 ] && echo "$id" && return 0
+  done
+  return 1
+}
+
 # screenshot ID FILE: the window as it shows on the screen.
 screenshot() {
   local WIDTH="" HEIGHT="" X="" Y="" SCREEN="" WINDOW=""
