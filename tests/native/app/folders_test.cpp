@@ -74,7 +74,7 @@ TEST(FoldersTest, StartUpFindsTheSteamClientAndTheGame) {
        {},
        {"c:/steam/steamapps\\common\\" + hl2},
        "c:/steam/",
-       "c:/steam/steamapps\\common\\",
+       "c:\\steam\\steamapps\\common\\",
        true},
       {"a SteamPath with a line break is none",
        "c:/steam\r\n-console",
