@@ -189,6 +189,7 @@ void TForm1::RunStartUpSteps() {
   store_.ReadDemo();
   results_.ReadResultPath();
   store_.ReadNoteAndEngineOptions();
+  recovery_.NoteLoaded();
   recovery_.CheckLeftoverAutoexec();
   gameSettings_.UserSid = gameconfig::ReadUserSid(services_.identity);
   pages_.RzGroup3Items4Click();  // the page area hidden
