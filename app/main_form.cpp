@@ -44,8 +44,8 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
       launcher_(LaunchControls(), state_, folders_, runners_.cp),
       collection_(
           CollectionControls(),
-          {services.placement, services.files, services.dialogs, services.opener, services.clock,
-           services.host, services.probes},
+          {services.placement, services.files, services.dialogs, services.fileDialogs,
+           services.opener, services.clock, services.host, services.probes},
           state_, folders_,
           {[this] { autoexec_.RestoreAutoexec(); }, [this] { recovery_.CleanUpAfterBenchmark(); }}),
       sequencer_(state_, launcher_, controls_.Get<ui::Label>("RunsLabel"), services.processes,

@@ -56,11 +56,12 @@ struct ReportRun {
   fakes::FakeHostFacts host;
   fakes::FakeAdapterProbes probes;
   fakes::FakeDocumentOpener opener;
+  fakes::FakeFileDialogs fileDialogs;
   std::vector<std::string> steps;
   std::vector<std::string> figures;
   ResultCollection collection{
       h.controls.ForCollection(),
-      {h.placement, h.files, h.dialogs, opener, h.clock, host, probes},
+      {h.placement, h.files, h.dialogs, fileDialogs, opener, h.clock, host, probes},
       h.state,
       h.folders,
       {[this] { steps.push_back("restore autoexec"); }, [this] { steps.push_back("clean up"); }}};
