@@ -43,8 +43,8 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
       runners_(services.launcher),
       launcher_(LaunchControls(), state_, folders_, runners_.cp),
       collection_(CollectionControls(),
-                  {services.placement, services.files, services.dialogs, services.opener,
-                   services.clock, services.host, services.probes},
+                  {services.placement, services.files, services.dialogs, services.fileDialogs,
+                   services.opener, services.clock, services.host, services.probes},
                   state_, folders_,
                   {[this] { return autoexec_.RestoreAutoexec(); },
                    [this] { recovery_.CleanUpAfterBenchmark(); }}),
@@ -190,6 +190,7 @@ void TForm1::RunStartUpSteps() {
   store_.ReadDemo();
   results_.ReadResultPath();
   store_.ReadNoteAndEngineOptions();
+  recovery_.NoteLoaded();
   recovery_.CheckLeftoverAutoexec();
   gameSettings_.UserSid = gameconfig::ReadUserSid(services_.identity);
   pages_.RzGroup3Items4Click();  // the page area hidden

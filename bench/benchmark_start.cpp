@@ -5,6 +5,7 @@
 #include "bench/launch_line.h"
 #include "bench/process_checks.h"
 #include "bench/product_key.h"
+#include "bench/runs_caption.h"
 #include "bench/time_stamps.h"
 
 namespace tamsendor::bench {
@@ -103,8 +104,8 @@ void BenchmarkStart::StartBenchmark() {
   // No run number ever chosen: one run per resolution, as if "1" had been.
   if (state_.RunCount < 1)
     state_.RunCount = 1;
-  if (state_.RunCount > 1)
-    c_.RunsLabel.SetCaption("Runs: " + std::to_string(state_.RunCount) + "/1");
+  // Set for one run too: the label must not show an earlier benchmark's count.
+  c_.RunsLabel.SetCaption(RunsCaption(state_.RunCount, 1));
 
   state_.ChosenCount = launcher_.ChosenCount();
   if (state_.ChosenCount < 1) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "bench/process_checks.h"
+#include "bench/runs_caption.h"
 
 namespace tamsendor::bench {
 
@@ -37,8 +38,7 @@ void RunSequencer::Poll() {
 }
 
 void RunSequencer::ShowRunNumber(int run) {
-  if (state_.RunCount > 1)
-    RunsLabel_.SetCaption("Runs: " + std::to_string(state_.RunCount) + "/" + std::to_string(run));
+  RunsLabel_.SetCaption(RunsCaption(state_.RunCount, run));
 }
 
 void RunSequencer::AfterGameExit() {

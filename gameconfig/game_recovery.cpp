@@ -47,7 +47,8 @@ void GameRecovery::PutGameBack() {
 }
 
 void GameRecovery::SaveNoteAndForgetDirectXFacts() {
-  bench::WriteProductValue(registry_, "Note", NoteEdit_.Text());
+  if (noteLoaded_)
+    bench::WriteProductValue(registry_, "Note", NoteEdit_.Text());
   for (const char* name : {"Display Memory", "Driver Version", "Sound"})
     bench::WriteProductValue(registry_, name, "");
 }

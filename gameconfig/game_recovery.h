@@ -27,6 +27,9 @@ class GameRecovery {
         autoexec_(autoexec),
         demos_(demos) {}
 
+  // At start-up, once NoteEdit shows the stored note. Until then the field holds its design
+  // default, and leaving the program must not store that over the user's note.
+  void NoteLoaded() { noteLoaded_ = true; }
   // At start-up, once the folders and the stored choices are known.
   void CheckLeftoverAutoexec();
   // After the last run, once the user's autoexec.cfg is back.
@@ -52,6 +55,7 @@ class GameRecovery {
   const bench::Folders& folders_;
   AutoexecFiles& autoexec_;
   DemoInstaller& demos_;
+  bool noteLoaded_ = false;
 };
 
 }  // namespace tamsendor::gameconfig

@@ -19,6 +19,13 @@ class FileDialogs {
   virtual std::optional<std::string> OpenFile(const std::string& title, const std::string& filter,
                                               const std::string& startFolder) = 0;
 
+  // A name to save a file under, as a full path; nullopt when the dialog was cancelled. The
+  // dialog opens in the user's Documents folder with `suggestedName` in its name field, offers
+  // the types of `filter` (as OpenFile's), gives a name typed without an extension that of
+  // `suggestedName`, and asks before an existing file is replaced.
+  virtual std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
+                                              const std::string& suggestedName) = 0;
+
   // An existing folder the user chose, as a full path without a trailing separator except a
   // drive root ("D:\"); nullopt when the dialog was cancelled. The dialog lets the user make and
   // delete folders and shows hidden ones.

@@ -10,6 +10,15 @@ constexpr char kResultFile[] = "sourcebench.csv";
 constexpr char kWorkingCopy[] = "sourcebench.txt";
 constexpr char kSucceeded[] = "The benchmarking is successful.";
 constexpr char kAborted[] = "Benchmark aborted!";
+constexpr char kNotSaved[] = "Report not saved.";
+constexpr char kChooseElsewhere[] =
+    "\n\nPlease choose another place for the report; Cancel discards it.";
+constexpr char kSaveAsTitle[] = "Save the report as";
+constexpr char kHtmlFiles[] = "HTML files (*.htm)|*.htm";
+
+std::string NotSavedMessage(const std::string& path, const std::string& reason) {
+  return "The report could not be saved as " + path + "\n\n" + reason + kChooseElsewhere;
+}
 }  // namespace
 
 void ResultCollection::WriteReportHeader() {
@@ -116,26 +125,26 @@ void ResultCollection::FinishBenchmark() {
 
   // Only this benchmark's own runs count: a score left from an earlier benchmark must not make
   // an empty report pass for a result.
+  const bool scored = scores_.BenchmarkScoredRuns > 0;
+  const std::string fileName = "result_" + state_.FileStamp + ".htm";
   std::string reportPath;
   std::string failure;
-  if (scores_.BenchmarkScoredRuns > 0) {
-    const std::string path = folders_.ResultsFolder + "result_" + state_.FileStamp + ".htm";
+  if (scored) {
+    const std::string path = folders_.ResultsFolder + fileName;
     if (const platform::FileResult saved = s_.files.WriteBytes(path, ReportBytes(lines_))) {
       reportPath = path;
     } else {
-      failure = "The report could not be saved as " + path + "\n\n" + saved.reason;
+      failure = NotSavedMessage(path, saved.reason);
     }
   }
   state_.ReportPath = reportPath;
-  c_.StatusInfo.SetCaption(reportPath.empty() ? kAborted : kSucceeded);
+  // Every run completed when the save failed: the benchmark was not aborted.
+  c_.StatusInfo.SetCaption(!scored ? kAborted : reportPath.empty() ? kNotSaved : kSucceeded);
 
   // A restore that failed stays pending: the next close or benchmark tries again.
   state_.AutoexecRestored = steps_.RestoreAutoexec();
-  if (!reportPath.empty()) {
-    if (const platform::FileResult opened = s_.opener.Open(reportPath); !opened)
-      failure = "The report is saved as " + reportPath + ", but it could not be opened.\n\n" +
-                opened.reason;
-  }
+  if (!reportPath.empty())
+    failure = OpenReport(reportPath);
   c_.BenchButton.SetEnabled(true);
   c_.Panel2.SetVisible(false);
   steps_.CleanUpAfterBenchmark();
@@ -143,6 +152,31 @@ void ResultCollection::FinishBenchmark() {
   // Told last, once the game's folder is as the user left it.
   if (!failure.empty())
     s_.dialogs.ShowMessage(failure);
+  if (scored && reportPath.empty())
+    SaveReportElsewhere(fileName);
+}
+
+void ResultCollection::SaveReportElsewhere(const std::string& fileName) {
+  // The scores exist nowhere else: ask again until the report is saved or the user gives it up.
+  const std::string bytes = ReportBytes(lines_);
+  while (const std::optional<std::string> path =
+             s_.fileDialogs.SaveFile(kSaveAsTitle, kHtmlFiles, fileName)) {
+    if (const platform::FileResult saved = s_.files.WriteBytes(*path, bytes); !saved) {
+      s_.dialogs.ShowMessage(NotSavedMessage(*path, saved.reason));
+      continue;
+    }
+    state_.ReportPath = *path;
+    c_.StatusInfo.SetCaption(kSucceeded);
+    if (const std::string failure = OpenReport(*path); !failure.empty())
+      s_.dialogs.ShowMessage(failure);
+    return;
+  }
+}
+
+std::string ResultCollection::OpenReport(const std::string& path) {
+  if (const platform::FileResult opened = s_.opener.Open(path); !opened)
+    return "The report is saved as " + path + ", but it could not be opened.\n\n" + opened.reason;
+  return "";
 }
 
 }  // namespace tamsendor::report

@@ -7,6 +7,7 @@
 #include "bench/run_state.h"
 #include "platform/dialogs.h"
 #include "platform/document_opener.h"
+#include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/host_facts.h"
 #include "platform/locale_clock.h"
@@ -44,6 +45,7 @@ struct CollectionServices {
   platform::WindowPlacement& placement;
   platform::FileSystem& files;
   platform::Dialogs& dialogs;
+  platform::FileDialogs& fileDialogs;
   platform::DocumentOpener& opener;
   const platform::LocaleClock& locale;
   const platform::HostFacts& host;
@@ -81,6 +83,10 @@ class ResultCollection {
   bool TakeRunResult(const std::string& resultFile, const std::string& workingCopy);
   BlockSettings CurrentSettings() const;
   void FinishBenchmark();
+  // Offers the user a place of their choice for a report its folder would not take.
+  void SaveReportElsewhere(const std::string& fileName);
+  // Shows the saved report in the user's browser; the message for the user when it cannot.
+  std::string OpenReport(const std::string& path);
 
   CollectionControls c_;
   CollectionServices s_;

@@ -1,7 +1,10 @@
 #include "platform/win32/win32_file_dialogs.h"
 
+#include <commdlg.h>
+#include <shlobj.h>
 #include <shobjidl.h>
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -104,7 +107,52 @@ std::optional<std::string> ShowOpenDialog(HWND owner, const std::string& title,
   return result;
 }
 
+// The user's Documents folder; empty when the system cannot say.
+std::wstring DocumentsFolder() {
+  PWSTR path = nullptr;
+  std::wstring folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_DEFAULT, nullptr, &path)))
+    folder = path;
+  CoTaskMemFree(path);  // the call allocates even when it fails
+  return folder;
+}
+
 }  // namespace
+
+std::optional<std::string> Win32FileDialogs::SaveFile(const std::string& title,
+                                                      const std::string& filter,
+                                                      const std::string& suggestedName) {
+  // The dialog's own form of the filter: each part ended by a NUL, the whole by one more.
+  std::wstring types = Widen(filter);
+  std::replace(types.begin(), types.end(), L'|', L'\0');
+  types.append(2, L'\0');
+  const std::wstring suggested = Widen(suggestedName);
+  const std::size_t dot = suggested.rfind(L'.');
+  const std::wstring extension = dot == std::wstring::npos ? L"" : suggested.substr(dot + 1);
+  const std::wstring documents = DocumentsFolder();
+  const std::wstring caption = Widen(title);
+
+  // Room for a long path; the suggested name fills the name field.
+  std::vector<wchar_t> name(32768, L'\0');
+  std::copy_n(suggested.begin(), std::min(suggested.size(), name.size() - 1), name.begin());
+
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner_;
+  dialog.lpstrFilter = types.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = name.data();
+  dialog.nMaxFile = static_cast<DWORD>(name.size());
+  dialog.lpstrInitialDir = documents.empty() ? nullptr : documents.c_str();
+  dialog.lpstrTitle = caption.empty() ? nullptr : caption.c_str();
+  dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+  // The process's current folder stays where it was, whatever folder the user browsed to.
+  dialog.Flags =
+      OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetSaveFileNameW(&dialog))  // cancelled, or the dialog could not be shown
+    return std::nullopt;
+  return Narrow(name.data());
+}
 
 std::optional<std::string> Win32FileDialogs::OpenFile(const std::string& title,
                                                       const std::string& filter,

@@ -45,11 +45,18 @@ class FakeFileDialogs : public platform::FileDialogs {
     bool operator==(const Shown&) const = default;
   };
   std::vector<Shown> shown;
+  std::vector<std::string> suggestedNames;  // of the save dialogs, in order
   std::deque<std::optional<std::string>> choices;
 
   std::optional<std::string> OpenFile(const std::string& title, const std::string& filter,
                                       const std::string& startFolder) override {
     shown.push_back({title, filter, startFolder});
+    return Next();
+  }
+  std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
+                                      const std::string& suggestedName) override {
+    shown.push_back({title, filter, ""});
+    suggestedNames.push_back(suggestedName);
     return Next();
   }
   std::optional<std::string> PickFolder(const std::string& title,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -221,6 +222,45 @@ TEST(MainFormStartUpTest, ABrokenInstallationShowsItsMessageAfterTheSplashAndDis
     EXPECT_FALSE(s.Control<ui::CheckGroup>("res").ItemChecked(0)) << "stored choices loaded";
     EXPECT_EQ(s.Control<ui::Label>("Label17").Caption(), "1.2.0.0") << c.message;
   }
+}
+
+// Without Steam's key the start-up stops before the stored choices are loaded: the note field
+// shows its empty design default, which no way out may store over the user's note.
+TEST(MainFormStartUpTest, LeavingAfterAStartUpThatLoadedNoChoicesKeepsTheStoredNote) {
+  struct Case {
+    const char* way;
+    std::function<void(testing::StartedForm&)> leave;
+  };
+  const Case cases[] = {
+      {"close request", [](testing::StartedForm& s) { EXPECT_TRUE(s.form->Form().Close()); }},
+      {"Exit button",
+       [](testing::StartedForm& s) { s.Control<ui::PictureButton>("SpeedButton1").HandleClick(); }},
+  };
+  for (const Case& c : cases) {
+    testing::StartedForm s;
+    s.Store("Note", "my note");
+    s.Store("Display Memory", "512.0 MB");
+    s.services.registry.DeleteKey(RegistryRoot::CurrentUser, "Software\\Valve\\Steam");
+    s.Start();
+    ASSERT_TRUE(s.form->StartedUp());
+    ASSERT_EQ(s.Control<ui::Edit>("NoteEdit").Text(), "");
+    c.leave(s);
+    EXPECT_EQ(s.Stored("Note"), "my note") << c.way;
+    // The cached DirectX facts are no choice: they are emptied as on every way out.
+    EXPECT_EQ(s.Stored("Display Memory"), "") << c.way;
+  }
+}
+
+// Once the start-up has shown the stored note, what the field holds is the user's note.
+TEST(MainFormStartUpTest, LeavingAfterAFullStartUpStoresTheNoteAsShown) {
+  testing::InstalledMachine s;
+  s.Store("Note", "my note");
+  s.Start();
+  ASSERT_EQ(s.Control<ui::Edit>("NoteEdit").Text(), "my note");
+  s.Control<ui::Edit>("NoteEdit").SetText("");
+  s.Store("Note", "stale");
+  EXPECT_TRUE(s.form->Form().Close());
+  EXPECT_EQ(s.Stored("Note"), "");
 }
 
 }  // namespace

@@ -74,9 +74,28 @@ TEST(BenchmarkRunTest, HandOverAlongTheTableAndTheCustomSizeComesLast) {
     EXPECT_EQ(h.collected.size(), c.launches.size());
     EXPECT_EQ(h.collected.back().finishedCount, h.state.ChosenCount);
     EXPECT_TRUE(h.BenchButton.Enabled());
-    if (c.runs == 1) {
-      EXPECT_EQ(h.RunsLabel.Caption(), "") << "one run per resolution never changes the label";
-    }
+    EXPECT_EQ(h.runsLabelAtLaunch.front(), "Runs: " + std::to_string(c.runs) + "/1");
+  }
+}
+
+TEST(BenchmarkRunTest, TheRunsLabelShowsThisBenchmarksCountAfterAnEarlierOne) {
+  struct Case {
+    int firstRuns, secondRuns;
+    Sizes secondLabels;
+  };
+  const Case cases[] = {
+      {3, 1, {"Runs: 1/1", "Runs: 1/1"}},
+      {3, 2, {"Runs: 2/1", "Runs: 2/2", "Runs: 2/1", "Runs: 2/2"}},
+      {1, 3, {"Runs: 3/1", "Runs: 3/2", "Runs: 3/3", "Runs: 3/1", "Runs: 3/2", "Runs: 3/3"}},
+  };
+  for (const Case& c : cases) {
+    BenchHarness h;
+    h.Choose({1, 4}, c.firstRuns);
+    h.RunToEnd();
+    h.runsLabelAtLaunch.clear();
+    h.Choose({1, 4}, c.secondRuns);
+    h.RunToEnd();
+    EXPECT_EQ(h.runsLabelAtLaunch, c.secondLabels) << c.firstRuns << " then " << c.secondRuns;
   }
 }
 

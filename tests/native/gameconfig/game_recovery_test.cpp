@@ -83,6 +83,7 @@ TEST(GameRecoveryTest, EveryWayOutSavesTheNoteForgetsTheFactsAndRemovesTheShippe
   for (Leave leave : {&GameRecovery::FormCloseQuery, &GameRecovery::FormClose,
                       &GameRecovery::SpeedButton1Click}) {
     GameFolder g;
+    g.recovery.NoteLoaded();  // as after a full start-up
     Store(g, "Display Memory", "256 MB");
     Store(g, "Driver Version", "6.14.10.6764");
     Store(g, "Sound", "SB Live!");

@@ -56,18 +56,20 @@ struct ReportRun {
   fakes::FakeHostFacts host;
   fakes::FakeAdapterProbes probes;
   fakes::FakeDocumentOpener opener;
+  fakes::FakeFileDialogs fileDialogs;
   std::vector<std::string> steps;
   std::vector<std::string> figures;
   bool restoreSucceeds = true;
-  ResultCollection collection{h.controls.ForCollection(),
-                              {h.placement, h.files, h.dialogs, opener, h.clock, host, probes},
-                              h.state,
-                              h.folders,
-                              {[this] {
-                                 steps.push_back("restore autoexec");
-                                 return restoreSucceeds;
-                               },
-                               [this] { steps.push_back("clean up"); }}};
+  ResultCollection collection{
+      h.controls.ForCollection(),
+      {h.placement, h.files, h.dialogs, fileDialogs, opener, h.clock, host, probes},
+      h.state,
+      h.folders,
+      {[this] {
+         steps.push_back("restore autoexec");
+         return restoreSucceeds;
+       },
+       [this] { steps.push_back("clean up"); }}};
 };
 
 }  // namespace tamsendor::report::testing

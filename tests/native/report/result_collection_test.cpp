@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "tests/native/report/report_run.h"
 
@@ -181,8 +184,9 @@ TEST(ResultCollectionTest, AnEarlierBenchmarksScoreDoesNotSaveAnEmptyReport) {
 TEST(ResultCollectionTest, AReportThatCannotBeSavedIsToldAndNothingHalfWrittenStays) {
   ReportRun r;
   r.h.files.SetReadOnly(testing::kResults);
-  r.Run({2}, 1, {" 61.2"});
-  EXPECT_EQ(r.h.controls.StatusInfo.Caption(), "Benchmark aborted!");
+  r.Run({2}, 1, {" 61.2"});  // and the user cancels the offer to save it elsewhere
+  // Every run completed: only the report is missing.
+  EXPECT_EQ(r.h.controls.StatusInfo.Caption(), "Report not saved.");
   ASSERT_EQ(r.h.dialogs.messages.size(), 1u);
   EXPECT_NE(r.h.dialogs.messages[0].find(kReport), std::string::npos) << r.h.dialogs.messages[0];
   EXPECT_NE(r.h.dialogs.messages[0].find("Access is denied."), std::string::npos)
@@ -193,6 +197,66 @@ TEST(ResultCollectionTest, AReportThatCannotBeSavedIsToldAndNothingHalfWrittenSt
   // The user is told once the game's folder is back in order.
   EXPECT_EQ(r.steps, (std::vector<std::string>{"restore autoexec", "clean up"}));
   EXPECT_TRUE(r.h.BenchButton.Enabled());
+}
+
+TEST(ResultCollectionTest, AReportThatCannotBeSavedIsOfferedAPlaceElsewhere) {
+  constexpr char kElsewhere[] = "C:\\Users\\joe\\Documents\\result_2007_11_23__21_05_07.htm";
+  constexpr char kReadOnlyToo[] = "E:\\Shared\\";
+  const std::string kSuggested = "result_2007_11_23__21_05_07.htm";
+  const fakes::FakeFileDialogs::Shown kSaveAs{"Save the report as", "HTML files (*.htm)|*.htm", ""};
+  struct Case {
+    const char* what;
+    std::vector<std::optional<std::string>> choices;
+    std::string savedAt;  // "" when the report is discarded
+    std::size_t messages;
+  };
+  const Case cases[] = {
+      {"a place chosen", {kElsewhere}, kElsewhere, 1},
+      {"cancelled", {std::nullopt}, "", 1},
+      {"a place that fails too, then another",
+       {std::string(kReadOnlyToo) + kSuggested, kElsewhere},
+       kElsewhere,
+       2},
+      {"a place that fails too, then cancelled",
+       {std::string(kReadOnlyToo) + kSuggested, std::nullopt},
+       "",
+       2},
+  };
+  // The same benchmark saved where it belongs, for its bytes.
+  ReportRun saved;
+  saved.Run({2}, 2, {" 61.2", " 62.7"});
+  const std::string expectedBytes = saved.Saved();
+
+  for (const Case& c : cases) {
+    ReportRun r;
+    r.h.files.SetReadOnly(testing::kResults);
+    r.h.files.AddDirectory("C:\\Users\\joe\\Documents");
+    r.h.files.AddDirectory(kReadOnlyToo);
+    r.h.files.SetReadOnly(kReadOnlyToo);
+    r.fileDialogs.choices.assign(c.choices.begin(), c.choices.end());
+    r.Run({2}, 2, {" 61.2", " 62.7"});
+
+    EXPECT_EQ(r.fileDialogs.shown,
+              std::vector<fakes::FakeFileDialogs::Shown>(c.choices.size(), kSaveAs))
+        << c.what;
+    EXPECT_EQ(r.fileDialogs.suggestedNames, std::vector<std::string>(c.choices.size(), kSuggested))
+        << c.what;
+    EXPECT_EQ(r.h.dialogs.messages.size(), c.messages) << c.what;
+    EXPECT_FALSE(r.h.files.FileExists(kReport)) << c.what;
+    EXPECT_EQ(r.h.state.ReportPath, c.savedAt) << c.what;
+    // The game was put back before the user was asked anything.
+    EXPECT_EQ(r.steps, (std::vector<std::string>{"restore autoexec", "clean up"})) << c.what;
+    EXPECT_TRUE(r.h.BenchButton.Enabled()) << c.what;
+    if (c.savedAt.empty()) {
+      EXPECT_EQ(r.h.controls.StatusInfo.Caption(), "Report not saved.") << c.what;
+      EXPECT_TRUE(r.opener.opened.empty()) << c.what;
+      EXPECT_FALSE(r.h.files.FileExists(kElsewhere)) << c.what;
+    } else {
+      EXPECT_EQ(r.h.controls.StatusInfo.Caption(), "The benchmarking is successful.") << c.what;
+      EXPECT_EQ(r.opener.opened, std::vector<std::string>{c.savedAt}) << c.what;
+      EXPECT_EQ(r.h.files.ReadBytes(c.savedAt), expectedBytes) << c.what;
+    }
+  }
 }
 
 TEST(ResultCollectionTest, AReportThatCannotBeOpenedIsStillSaved) {

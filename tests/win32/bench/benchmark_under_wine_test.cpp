@@ -73,6 +73,7 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
   fakes::FakeWindowPlacement placement;
   fakes::FakeLocaleClock clock;
   fakes::FakeDocumentOpener opener;  // no browser in a test run
+  fakes::FakeFileDialogs fileDialogs;
   win32::Win32Registry systemRegistry;
   win32::Win32HostFacts host{systemRegistry};
   fakes::FakeAdapterProbes probes;
@@ -83,11 +84,12 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
   ResolutionLauncher resolutions{controls.ForLaunch(), state, folders, runners.cp};
   std::vector<Collected> collected;
   bool finished = false;
-  report::ResultCollection collection{controls.ForCollection(),
-                                      {placement, files, dialogs, opener, clock, host, probes},
-                                      state,
-                                      folders,
-                                      {[] { return true; }, [] {}}};
+  report::ResultCollection collection{
+      controls.ForCollection(),
+      {placement, files, dialogs, fileDialogs, opener, clock, host, probes},
+      state,
+      folders,
+      {[] { return true; }, [] {}}};
   RunSequencer sequencer{state,     resolutions, controls.RunsLabel,
                          processes, timers,      [this] { Collect(); }};
   BenchmarkStart start{controls.ForStart(),
