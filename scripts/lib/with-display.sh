@@ -16,11 +16,11 @@ if [ -n "${TAMSENDOR_INSIDE_XVFB:-}" ] && ! has_window_manager; then
   openbox >/dev/null 2>&1 </dev/null &
   wm=$!
   trap 'kill $wm 2>/dev/null || true' EXIT
-  for _ in $(seq 50); do
+  for _ in $(seq 100); do
     has_window_manager && break
     sleep 0.1
   done
-  has_window_manager || { echo "with-display.sh: openbox did not start" >&2; exit 1; }
+  has_window_manager || { echo "with-display.sh: openbox did not start on $DISPLAY" >&2; exit 1; }
   "$@"
   exit
 fi
@@ -29,5 +29,8 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec "$@"
 fi
 
+# -noreset: by default the server resets when its last client leaves, and a client that connects
+# meanwhile is refused; the look for a window manager above is such a last client, and openbox
+# started right after it failed to open the display.
 export TAMSENDOR_INSIDE_XVFB=1
-exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
