@@ -31,3 +31,11 @@ function(tamsendor_gui_program target)
     target_link_options(${target} PRIVATE -municode)
   endif()
 endfunction()
+
+# A program we ship leaves a release build without its debug sections: they are half its size
+# and of no use on a user's machine. Debug builds keep them for the debugger.
+function(tamsendor_strip_release target)
+  if(MINGW)
+    target_link_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
+  endif()
+endfunction()
