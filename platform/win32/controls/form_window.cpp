@@ -39,6 +39,10 @@ DWORD ExStyleOf(const ui::Form& form, FormWindow::Role role) {
   return style;
 }
 
+// How long after showing a window its manager's first placement is taken back.
+constexpr UINT_PTR kManagerTimer = 0x4B54;
+constexpr UINT kManagerWaitMs = 1000;
+
 }  // namespace
 
 FormWindow::FormWindow(ui::Form& form, const ui::ControlSet& controls, const Artwork& artwork,
@@ -105,6 +109,9 @@ void FormWindow::Reflect(ui::Property changed) {
       // Over the owner wherever the user has moved it since.
       if (form_.Visible() && form_.Position() == ui::FormPosition::OwnerCenter)
         Place(GetWindow(window_, GW_OWNER));
+      awaitingManager_ = form_.Visible();
+      if (awaitingManager_)
+        SetTimer(window_, kManagerTimer, kManagerWaitMs, nullptr);
       ShowWindow(window_, form_.Visible() ? SW_SHOW : SW_HIDE);
       break;
     case ui::Property::Enabled:
@@ -142,9 +149,36 @@ void FormWindow::Closed() {
     ShowWindow(window_, SW_HIDE);
 }
 
+void FormWindow::StopAwaitingManager() {
+  awaitingManager_ = false;
+  KillTimer(window_, kManagerTimer);
+}
+
+void FormWindow::KeepPlacementOnShow(const WINDOWPOS& changed) {
+  if (!awaitingManager_ || (changed.flags & SWP_NOMOVE) ||
+      (changed.x == form_.Left() && changed.y == form_.Top()))
+    return;
+  // Openbox, for one, put a window shown at a set place in the screen's corner now and then.
+  StopAwaitingManager();
+  SetWindowPos(window_, nullptr, form_.Left(), form_.Top(), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT FormWindow::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   switch (message) {
+    case WM_WINDOWPOSCHANGED:
+      KeepPlacementOnShow(*reinterpret_cast<const WINDOWPOS*>(lParam));
+      break;
+    // Past the manager's first placement, or moved by the user: where it is now stays.
+    case WM_ENTERSIZEMOVE:
+      StopAwaitingManager();
+      break;
+    case WM_TIMER:
+      if (wParam != kManagerTimer)
+        break;
+      StopAwaitingManager();
+      return 0;
     case WM_CLOSE:
       form_.Close();
       return 0;

@@ -41,10 +41,15 @@ class FormWindow : public ui::FormPeer {
   void MoveFocus(WPARAM wParam, LPARAM lParam);
   // Where the form's Position puts it: over `owner` or in the middle of the desktop.
   void Place(HWND owner);
+  // A window manager may place a window by its own rule when it first shows it; once, the window
+  // goes back where the program put it.
+  void KeepPlacementOnShow(const WINDOWPOS& changed);
+  void StopAwaitingManager();
 
   ui::Form& form_;
   Role role_;
   HWND window_ = nullptr;
+  bool awaitingManager_ = false;  // shown, and not yet moved by the window manager or the user
   std::unique_ptr<PeerContext> context_;
   std::unique_ptr<PeerSet> peers_;
 };
