@@ -13,7 +13,9 @@ shots=${2:-$bin}
 
 export WINEPREFIX="${TAMSENDOR_WINEPREFIX:-$root/build/wineprefix}-session-end"
 wine_fresh_prefix "$root/build/wineprefix-template" "$WINEPREFIX"
-wine_server_start
+# With the desktop up before the program, Wine lists the display's real modes: a program that
+# came first was offered a made-up list without the screen's 1280 x 1024.
+wine_server_start "$bin/desktop_keeper.exe"
 
 app=""
 cleanup() {
