@@ -134,19 +134,6 @@ SettingsControls TForm1::StoredChoices() {
           c.Get<ui::CheckBox>("ColorCorrBox")};
 }
 
-bench::BenchSettings TForm1::Settings() const {
-  const auto& c = controls_;
-  return bench::ReadBenchSettings(
-      {c.Get<ui::CheckGroup>("res"), c.Get<ui::CheckBox>("cusresbox"), c.Get<ui::Edit>("CusWidth"),
-       c.Get<ui::Edit>("CusHeight"), c.Get<ui::RadioGroup>("DetailBox"),
-       c.Get<ui::RadioGroup>("demo"), c.Get<ui::Edit>("DemoEdit"), c.Get<ui::ComboBox>("AFBox"),
-       c.Get<ui::ComboBox>("AABox"), c.Get<ui::ComboBox>("RunNumberBox"),
-       c.Get<ui::Edit>("NoteEdit"), c.Get<ui::ComboBox>("HeapsizeBox"),
-       c.Get<ui::ComboBox>("RefreshBox"), c.Get<ui::CheckBox>("FastZBox"),
-       c.Get<ui::ComboBox>("HDRBox"), c.Get<ui::CheckBox>("ColorCorrBox"),
-       c.Get<ui::ComboBox>("MBlurBox"), c.Get<ui::ComboBox>("DXLevelBox")});
-}
-
 void TForm1::FormCreate() {
   // Nothing else of the start-up shows, or can be touched, while the splash shows.
   splash_.ShowSplash(splashMs_, [this] {

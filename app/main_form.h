@@ -11,7 +11,6 @@
 #include "app/settings_writers.h"
 #include "app/splash.h"
 #include "app/window_lifecycle.h"
-#include "bench/bench_settings.h"
 #include "bench/benchmark_start.h"
 #include "bench/folders.h"
 #include "bench/process_runner.h"
@@ -51,8 +50,6 @@ class TForm1 {
   const Splash& StartUpSplash() const { return splash_; }
   // The start-up has run to its end (or to a broken installation's stop) and the window shows.
   bool StartedUp() const { return startedUp_; }
-  // The user's choices as the controls show them now.
-  bench::BenchSettings Settings() const;
 
  private:
   void FormCreate();

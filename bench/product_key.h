@@ -22,9 +22,12 @@ inline std::string ReadProductValue(const platform::Registry& registry, std::str
       .value_or("");
 }
 
-// Writes nothing when the key is missing; false when nothing was written.
+// Writes nothing when the key is missing; false when nothing was written. The key is looked for
+// here rather than left to the write to refuse: without it the program has no settings to keep.
 inline bool WriteProductValue(platform::Registry& registry, std::string_view name,
                               const std::string& value) {
+  if (!ProductKeyExists(registry))
+    return false;
   return registry.WriteString(kProductRoot, std::string(kProductKey), std::string(name), value);
 }
 

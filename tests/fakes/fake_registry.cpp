@@ -59,6 +59,7 @@ std::optional<std::uint32_t> FakeRegistry::ReadDword(RegistryRoot root, const st
 
 bool FakeRegistry::WriteString(RegistryRoot root, const std::string& key, const std::string& name,
                                const std::string& value) {
+  ++attemptedWrites;
   if (beforeChange)
     beforeChange();
   const auto k = keys_.find(Id(root, key));
@@ -71,6 +72,7 @@ bool FakeRegistry::WriteString(RegistryRoot root, const std::string& key, const 
 
 bool FakeRegistry::WriteDword(RegistryRoot root, const std::string& key, const std::string& name,
                               std::uint32_t value) {
+  ++attemptedWrites;
   if (beforeChange)
     beforeChange();
   const auto k = keys_.find(Id(root, key));

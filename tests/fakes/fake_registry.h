@@ -23,6 +23,9 @@ class FakeRegistry : public platform::Registry {
   void RefuseWrites(bool refuse) { refuseWrites_ = refuse; }
   // The names of the values written, in order, under any key.
   std::vector<std::string> writes;
+  // Every write asked for, refused or not: a missing key or a refusal does not hide that the
+  // program tried.
+  int attemptedWrites = 0;
   // Runs before every write: a test can stop the program between any two of them.
   std::function<void()> beforeChange;
 

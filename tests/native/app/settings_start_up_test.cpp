@@ -45,7 +45,6 @@ TEST(SettingsStartUpTest, AnEmptyProductKeyShowsTheDesign) {
   EXPECT_EQ(s.Control<ui::Edit>("NoteEdit").Text(), "");
   EXPECT_EQ(form.State().RunCount, 0);
   EXPECT_TRUE(s.services.dialogs.messages.empty());
-  EXPECT_TRUE(s.form->Settings().ResolutionAvailable[0]);
 }
 
 TEST(SettingsStartUpTest, AResolutionTheDisplayDoesNotOfferIsDisabledAndUnchecked) {

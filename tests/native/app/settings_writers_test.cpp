@@ -164,7 +164,9 @@ TEST(SettingsWritersTest, NothingIsWrittenWithoutTheProductKey) {
     StartedForm s;
     Started(s);
     s.services.registry.DeleteKey(bench::kProductRoot, std::string(bench::kProductKey));
+    const int attemptedBefore = s.services.registry.attemptedWrites;
     trigger.act(s);
+    EXPECT_EQ(s.services.registry.attemptedWrites, attemptedBefore) << trigger.what;
     EXPECT_FALSE(
         s.services.registry.KeyExists(bench::kProductRoot, std::string(bench::kProductKey)))
         << trigger.what;

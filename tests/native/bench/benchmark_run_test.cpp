@@ -192,6 +192,47 @@ TEST(BenchmarkRunTest, NoRunNumberEverChosenRunsOncePerResolution) {
   EXPECT_FALSE(h.registry.ValueExists(kProductRoot, std::string(kProductKey), "RunNumber"));
 }
 
+TEST(BenchmarkRunTest, ARunCountChangedDuringTheBenchmarkCountsFromTheNextRunEnd) {
+  struct Case {
+    int runs;
+    std::size_t changedAtLaunch;  // while this launch's game runs, 1-based
+    int changedTo;
+    int launchesAt800, launchesAt1600;
+  };
+  const Case cases[] = {
+      // Lowered below the runs already done at this resolution: it ends, it does not run on.
+      {3, 2, 1, 2, 1},
+      {3, 3, 2, 3, 2},
+      // Lowered to the runs done when this run ends.
+      {3, 2, 2, 2, 2},
+      // Raised.
+      {1, 1, 2, 2, 2},
+  };
+  for (const Case& c : cases) {
+    const std::string what = std::to_string(c.runs) + " runs, " + std::to_string(c.changedTo) +
+                             " from launch " + std::to_string(c.changedAtLaunch);
+    BenchHarness h;
+    // As the main window wires it: a pick in the list is the run count at once.
+    h.RunNumberBox.OnChange = [&h] { h.start.StoreRunCount(); };
+    std::size_t launches = 0;
+    h.game.onLaunch = [&](const platform::ProcessStart&) {
+      if (++launches == c.changedAtLaunch)
+        h.ui.After(10000, [&] { h.RunNumberBox.HandleSelect(c.changedTo - 1); });
+    };
+    h.Choose({1, 4}, c.runs);
+    h.start.BenchButtonClick();
+    const std::uint64_t oneHourMs = 3600ull * 1000;
+    if (!h.ui.RunUntilIdle(oneHourMs)) {
+      ADD_FAILURE() << what << ": still running after an hour, " << launches << " launches";
+      continue;
+    }
+    Sizes expected(static_cast<std::size_t>(c.launchesAt800), Size(800, 600));
+    expected.insert(expected.end(), static_cast<std::size_t>(c.launchesAt1600), Size(1600, 1200));
+    EXPECT_EQ(h.LaunchedSizes(), expected) << what;
+    EXPECT_TRUE(h.BenchButton.Enabled()) << what;
+  }
+}
+
 TEST(BenchmarkStartTest, ProgressTextsAndStoredRunCount) {
   BenchHarness h;
   h.Choose({3}, 3);

@@ -85,11 +85,10 @@ TEST(ResultFileTest, ANewerEngineFileGivesTheFpsColumnOfItsLastRun) {
 }
 
 TEST(ResultFileTest, RealNewerEngineSample) {
-  const std::filesystem::path sample = std::filesystem::path(TAMSENDOR_SAMPLES_DIR) /
-                                       "sourcebench" / "01-tf2-modern-engine-gtx770-4runs.csv";
-  if (!std::filesystem::exists(sample))
-    GTEST_SKIP() << "no sample at " << sample;
+  const std::filesystem::path sample = std::filesystem::path(TAMSENDOR_TEST_DATA_DIR) / "report" /
+                                       "fixtures" / "newer-engine-sourcebench-4runs.csv";
   std::ifstream in(sample, std::ios::binary);
+  ASSERT_TRUE(in) << "missing " << sample;
   std::stringstream text;
   text << in.rdbuf();
   // Four runs appended; the last one is the run just made (the fourth line would be a

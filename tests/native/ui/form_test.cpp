@@ -108,6 +108,8 @@ TEST(FormTest, ActivationEventsFireOnRealChangesAndAHiddenWindowIsNeverActive) {
   form.OnActivate = [&] { log.push_back("activate"); };
   form.OnDeactivate = [&] { log.push_back("deactivate"); };
   form.HandleActivated(true);  // hidden
+  EXPECT_FALSE(form.Active());
+  EXPECT_TRUE(log.empty());
   form.Show();
   form.HandleActivated(true);
   form.HandleActivated(true);
@@ -115,6 +117,8 @@ TEST(FormTest, ActivationEventsFireOnRealChangesAndAHiddenWindowIsNeverActive) {
   form.HandleActivated(false);
   form.HandleActivated(true);
   form.Close();
+  EXPECT_FALSE(form.Active());
+  form.HandleActivated(true);  // hidden again
   EXPECT_FALSE(form.Active());
   form.HandleActivated(false);
   EXPECT_EQ(log, (std::vector<std::string>{"activate", "deactivate", "activate", "deactivate"}));
