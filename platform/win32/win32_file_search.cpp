@@ -5,6 +5,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/text.h"
 
 namespace tamsendor::win32 {
@@ -135,11 +136,11 @@ class Walk {
     Level level{pathLength, names_.size(), subfolders_.size(), subfolders_.size(), 0};
     path_ += L'*';
     WIN32_FIND_DATAW found;
-    const HANDLE listing =
-        FindFirstFileExW(path_.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
-                         FIND_FIRST_EX_LARGE_FETCH);
+    const FindHandle listing(FindFirstFileExW(path_.c_str(), FindExInfoBasic, &found,
+                                              FindExSearchNameMatch, nullptr,
+                                              FIND_FIRST_EX_LARGE_FETCH));
     path_.resize(pathLength);
-    if (listing == INVALID_HANDLE_VALUE)
+    if (!listing.valid())
       return;  // unreadable or gone: the rest of the tree still counts
     do {
       const DWORD attributes = found.dwFileAttributes;
@@ -155,8 +156,7 @@ class Walk {
         lastMatch_.assign(path_, rootLength_);
         lastMatch_ += found.cFileName;
       }
-    } while (FindNextFileW(listing, &found));
-    FindClose(listing);
+    } while (FindNextFileW(listing.get(), &found));
     level.end = subfolders_.size();
     levels_.push_back(level);
   }

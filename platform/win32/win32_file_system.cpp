@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/path_text.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/text.h"
 
 namespace tamsendor::win32 {
@@ -47,27 +48,6 @@ FileResult CommitTemporary(const std::wstring& temporary, const std::string& des
   DeleteFileW(temporary.c_str());
   return failed;
 }
-
-class Handle {
- public:
-  explicit Handle(HANDLE h) : h_(h) {}
-  ~Handle() {
-    if (valid())
-      CloseHandle(h_);
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
-  HANDLE get() const { return h_; }
-  void close() {
-    if (valid())
-      CloseHandle(h_);
-    h_ = nullptr;
-  }
-
- private:
-  HANDLE h_;
-};
 
 }  // namespace
 
@@ -138,14 +118,14 @@ FileResult Win32FileSystem::WriteBytesAt(const std::string& path, const std::str
     DWORD done = 0;
     if (!WriteFile(file.get(), bytes.data() + written, chunk, &done, nullptr) || done == 0) {
       FileResult failed = LastError();
-      file.close();
+      file.reset();
       DeleteFileW(temporary.c_str());
       return failed;
     }
     written += done;
   }
   FlushFileBuffers(file.get());
-  file.close();
+  file.reset();
   return CommitTemporary(temporary, path);
 }
 
@@ -196,15 +176,14 @@ std::vector<std::string> Win32FileSystem::FileNamesIn(const std::string& folder)
   pattern += L'*';
   std::vector<std::string> names;
   WIN32_FIND_DATAW found;
-  HANDLE search =
-      FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
-  if (search == INVALID_HANDLE_VALUE)
+  const FindHandle search(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, 0));
+  if (!search.valid())
     return names;
   do {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
       names.push_back(Narrow(found.cFileName));
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (FindNextFileW(search.get(), &found));
   return names;
 }
 

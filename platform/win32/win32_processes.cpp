@@ -5,8 +5,10 @@
 
 #include <atomic>
 #include <thread>
+#include <utility>
 
 #include "platform/path_text.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/text.h"
 
 namespace tamsendor::win32 {
@@ -15,9 +17,9 @@ namespace {
 
 class Win32StartedProcess : public platform::StartedProcess {
  public:
-  Win32StartedProcess(platform::Dispatcher& dispatcher, HANDLE process)
+  Win32StartedProcess(platform::Dispatcher& dispatcher, Handle process)
       : dispatcher_(dispatcher),
-        process_(process),
+        process_(std::move(process)),
         stopWaiting_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
         alive_(std::make_shared<std::atomic<bool>>(true)) {}
 
@@ -25,23 +27,21 @@ class Win32StartedProcess : public platform::StartedProcess {
     // The user-interface thread runs both this and the posted notice, so once alive_ is false a
     // notice still in the queue finds it and is dropped.
     alive_->store(false);
-    SetEvent(stopWaiting_);
+    SetEvent(stopWaiting_.get());
     if (waiter_.joinable())
       waiter_.join();
-    CloseHandle(stopWaiting_);
-    CloseHandle(process_);
   }
 
-  void WaitUntilReady() override { WaitForInputIdle(process_, INFINITE); }
+  void WaitUntilReady() override { WaitForInputIdle(process_.get(), INFINITE); }
 
   void NotifyOnExit(std::function<void(std::uint32_t)> onExit) override {
     waiter_ = std::thread([this, onExit = std::move(onExit)]() mutable {
       SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
-      const HANDLE handles[] = {process_, stopWaiting_};
+      const HANDLE handles[] = {process_.get(), stopWaiting_.get()};
       if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) != WAIT_OBJECT_0)
         return;
       DWORD exitCode = 0;
-      GetExitCodeProcess(process_, &exitCode);
+      GetExitCodeProcess(process_.get(), &exitCode);
       dispatcher_.Post([alive = alive_, onExit = std::move(onExit), exitCode] {
         if (alive->load())
           onExit(exitCode);
@@ -51,8 +51,9 @@ class Win32StartedProcess : public platform::StartedProcess {
 
  private:
   platform::Dispatcher& dispatcher_;
-  HANDLE process_;
-  HANDLE stopWaiting_;
+  // Declared before the waiter, so both outlive its thread.
+  Handle process_;
+  Handle stopWaiting_;
   std::shared_ptr<std::atomic<bool>> alive_;
   std::thread waiter_;
 };
@@ -78,19 +79,20 @@ std::unique_ptr<platform::StartedProcess> Win32ProcessLauncher::Start(
     const DWORD code = GetLastError();
     throw platform::OsError(code, SystemErrorText(code));
   }
-  CloseHandle(created.hThread);
-  return std::make_unique<Win32StartedProcess>(dispatcher_, created.hProcess);
+  Handle process(created.hProcess);
+  const Handle thread(created.hThread);  // nobody waits on the first thread; closed on return
+  return std::make_unique<Win32StartedProcess>(dispatcher_, std::move(process));
 }
 
 std::optional<std::vector<platform::ProcessEntry>> Win32ProcessTable::List() const {
-  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE)
+  const Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot.valid())
     return std::nullopt;
   std::vector<platform::ProcessEntry> list;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
-  for (BOOL more = Process32FirstW(snapshot, &entry); more;
-       more = Process32NextW(snapshot, &entry)) {
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+       more = Process32NextW(snapshot.get(), &entry)) {
     if (entry.th32ProcessID == 0) {
       list.push_back({0, "System Idle Process"});
       continue;
@@ -98,17 +100,14 @@ std::optional<std::vector<platform::ProcessEntry>> Win32ProcessTable::List() con
     const std::string name = Narrow(entry.szExeFile);
     list.push_back({entry.th32ProcessID, std::string(platform::FileNamePart(name))});
   }
-  CloseHandle(snapshot);
   return list;
 }
 
 bool Win32ProcessTable::IsStillRunning(std::uint32_t processId) const {
-  const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-  if (process == nullptr)
+  const Handle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
+  if (!process.valid())
     return false;
-  const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-  CloseHandle(process);
-  return running;
+  return WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
 }
 
 }  // namespace tamsendor::win32

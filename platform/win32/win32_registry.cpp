@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/text.h"
 
 namespace tamsendor::win32 {
@@ -31,37 +32,24 @@ std::wstring SubKey(const std::string& key) {
   return Widen(trimmed);
 }
 
-// An opened existing key, closed on scope exit.
-class OpenKey {
- public:
-  OpenKey(RegistryRoot root, const std::string& key, REGSAM access) {
-    if (RegOpenKeyExW(RootHandle(root), SubKey(key).c_str(), 0, access, &handle_) != ERROR_SUCCESS)
-      handle_ = nullptr;
-  }
-  ~OpenKey() {
-    if (handle_)
-      RegCloseKey(handle_);
-  }
-  OpenKey(const OpenKey&) = delete;
-  OpenKey& operator=(const OpenKey&) = delete;
-
-  explicit operator bool() const { return handle_ != nullptr; }
-  HKEY get() const { return handle_; }
-
- private:
-  HKEY handle_ = nullptr;
-};
+// An existing key opened with `access`; holds nothing when it cannot be opened.
+RegistryKey OpenKey(RegistryRoot root, const std::string& key, REGSAM access) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(RootHandle(root), SubKey(key).c_str(), 0, access, &opened) != ERROR_SUCCESS)
+    return {};
+  return RegistryKey(opened);
+}
 
 }  // namespace
 
 bool Win32Registry::KeyExists(RegistryRoot root, const std::string& key) const {
-  return static_cast<bool>(OpenKey(root, key, KEY_READ));
+  return OpenKey(root, key, KEY_READ).valid();
 }
 
 bool Win32Registry::ValueExists(RegistryRoot root, const std::string& key,
                                 const std::string& name) const {
-  OpenKey opened(root, key, KEY_READ);
-  if (!opened)
+  const RegistryKey opened = OpenKey(root, key, KEY_READ);
+  if (!opened.valid())
     return false;
   return RegQueryValueExW(opened.get(), Widen(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
          ERROR_SUCCESS;
@@ -69,8 +57,8 @@ bool Win32Registry::ValueExists(RegistryRoot root, const std::string& key,
 
 std::optional<std::string> Win32Registry::ReadString(RegistryRoot root, const std::string& key,
                                                      const std::string& name) const {
-  OpenKey opened(root, key, KEY_READ);
-  if (!opened)
+  const RegistryKey opened = OpenKey(root, key, KEY_READ);
+  if (!opened.valid())
     return std::nullopt;
   const std::wstring valueName = Widen(name);
   DWORD type = 0;
@@ -99,8 +87,8 @@ std::optional<std::string> Win32Registry::ReadString(RegistryRoot root, const st
 
 std::optional<std::uint32_t> Win32Registry::ReadDword(RegistryRoot root, const std::string& key,
                                                       const std::string& name) const {
-  OpenKey opened(root, key, KEY_READ);
-  if (!opened)
+  const RegistryKey opened = OpenKey(root, key, KEY_READ);
+  if (!opened.valid())
     return std::nullopt;
   DWORD type = 0;
   DWORD value = 0;
@@ -114,8 +102,8 @@ std::optional<std::uint32_t> Win32Registry::ReadDword(RegistryRoot root, const s
 
 bool Win32Registry::WriteString(RegistryRoot root, const std::string& key, const std::string& name,
                                 const std::string& value) {
-  OpenKey opened(root, key, KEY_SET_VALUE);
-  if (!opened)
+  const RegistryKey opened = OpenKey(root, key, KEY_SET_VALUE);
+  if (!opened.valid())
     return false;
   const std::wstring wide = Widen(value);
   const DWORD bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
@@ -125,8 +113,8 @@ bool Win32Registry::WriteString(RegistryRoot root, const std::string& key, const
 
 bool Win32Registry::WriteDword(RegistryRoot root, const std::string& key, const std::string& name,
                                std::uint32_t value) {
-  OpenKey opened(root, key, KEY_SET_VALUE);
-  if (!opened)
+  const RegistryKey opened = OpenKey(root, key, KEY_SET_VALUE);
+  if (!opened.valid())
     return false;
   const DWORD data = value;
   return RegSetValueExW(opened.get(), Widen(name).c_str(), 0, REG_DWORD,

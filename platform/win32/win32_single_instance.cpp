@@ -85,20 +85,18 @@ SingleInstance::SingleInstance(const std::wstring& name)
 
 SingleInstance::~SingleInstance() {
   if (owned_)
-    ReleaseMutex(mutex_);
-  if (mutex_ != nullptr)
-    CloseHandle(mutex_);
+    ReleaseMutex(mutex_.get());
 }
 
 bool SingleInstance::BecomeTheRunningCopy(const std::wstring& commandLine) {
-  if (mutex_ == nullptr)
+  if (!mutex_.valid())
     return owned_ = true;  // no mutex to be had: better run than refuse the user
   const ULONGLONG deadline = GetTickCount64() + kPatienceMs;
   DWORD wait = 0;
   for (;;) {
     // A copy that ended without releasing it leaves it abandoned, which gives it to us all the
     // same.
-    const DWORD result = WaitForSingleObject(mutex_, wait);
+    const DWORD result = WaitForSingleObject(mutex_.get(), wait);
     if (result == WAIT_OBJECT_0 || result == WAIT_ABANDONED)
       return owned_ = true;
     if (HWND running = FindRunningWindow(marker_)) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/win32/handles.h"
+
 namespace tamsendor::win32 {
 
 // Only one copy of the program runs in a user's session. The running copy holds a named mutex for
@@ -27,7 +29,7 @@ class SingleInstance {
   void ServeLaterStarts(HWND mainWindow);
 
  private:
-  HANDLE mutex_ = nullptr;
+  Handle mutex_;
   bool owned_ = false;
   std::wstring marker_;
 };

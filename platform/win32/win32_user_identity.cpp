@@ -4,35 +4,26 @@
 
 #include <vector>
 
+#include "platform/win32/handles.h"
+
 namespace tamsendor::win32 {
 
 namespace {
 
-// The thread's own token when it impersonates, else the process's; closed on scope exit.
-class QueryToken {
- public:
-  QueryToken() {
-    if (!OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, &handle_) &&
-        !OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &handle_))
-      handle_ = nullptr;
-  }
-  ~QueryToken() {
-    if (handle_ != nullptr)
-      CloseHandle(handle_);
-  }
-  QueryToken(const QueryToken&) = delete;
-  QueryToken& operator=(const QueryToken&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_ = nullptr;
-};
+// The thread's own token when it impersonates, else the process's; nothing when neither opens.
+Handle QueryToken() {
+  HANDLE token = nullptr;
+  if (OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, &token) ||
+      OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+    return Handle(token);
+  return {};
+}
 
 }  // namespace
 
 std::optional<platform::SidParts> Win32UserIdentity::TokenUser() const {
-  const QueryToken token;
-  if (token.get() == nullptr)
+  const Handle token = QueryToken();
+  if (!token.valid())
     return std::nullopt;
   DWORD size = 0;
   GetTokenInformation(token.get(), ::TokenUser, nullptr, 0, &size);

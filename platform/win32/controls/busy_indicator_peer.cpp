@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/win32/handles.h"
+
 namespace tamsendor::win32 {
 
 BusyIndicatorPeer::BusyIndicatorPeer(ui::BusyIndicator& model, PeerContext& context, HWND parent)
@@ -29,14 +31,13 @@ void BusyIndicatorPeer::Paint(HDC dc, const RECT& client) {
                             : behind <= ui::BusyIndicator::kActiveTrail ? busy_.ActiveColor()
                                                                         : busy_.InactiveColor();
     const double angle = 2 * 3.14159265358979 * i / segments - 3.14159265358979 / 2;
-    HPEN pen = CreatePen(PS_SOLID, thickness, ToColorRef(color));
-    HGDIOBJ old = SelectObject(dc, pen);
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, thickness, ToColorRef(color)));
+    HGDIOBJ old = SelectObject(dc, pen.get());
     MoveToEx(dc, static_cast<int>(centreX + inner * std::cos(angle)),
              static_cast<int>(centreY + inner * std::sin(angle)), nullptr);
     LineTo(dc, static_cast<int>(centreX + outer * std::cos(angle)),
            static_cast<int>(centreY + outer * std::sin(angle)));
     SelectObject(dc, old);
-    DeleteObject(pen);
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/win32/controls/native_peer.h"
 #include "platform/win32/controls/painting.h"
+#include "platform/win32/handles.h"
 
 namespace tamsendor::win32 {
 
@@ -69,15 +70,14 @@ LRESULT CheckItemButton::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
       HDC dc = BeginPaint(button_, &paint);
       RECT client;
       GetClientRect(button_, &client);
-      HDC buffer = CreateCompatibleDC(dc);
-      HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<LONG>(1, client.right),
-                                              std::max<LONG>(1, client.bottom));
-      HGDIOBJ old = SelectObject(buffer, bitmap);
-      Paint(buffer);
-      BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-      SelectObject(buffer, old);
-      DeleteObject(bitmap);
-      DeleteDC(buffer);
+      // The bitmap before the context: the context goes first and lets go of it.
+      const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, std::max<LONG>(1, client.right),
+                                                             std::max<LONG>(1, client.bottom)));
+      const MemoryDc buffer(CreateCompatibleDC(dc));
+      HGDIOBJ old = SelectObject(buffer.get(), bitmap.get());
+      Paint(buffer.get());
+      BitBlt(dc, 0, 0, client.right, client.bottom, buffer.get(), 0, 0, SRCCOPY);
+      SelectObject(buffer.get(), old);
       EndPaint(button_, &paint);
       return 0;
     }
@@ -144,15 +144,14 @@ void CheckItemButton::Paint(HDC dc) const {
 
   const int top = (client.bottom - kBoxSize) / 2;
   RECT box{0, top, kBoxSize, top + kBoxSize};
-  HPEN pen = CreatePen(PS_SOLID, lit ? 2 : 1, ToColorRef(frame));
-  HGDIOBJ oldPen = SelectObject(dc, pen);
+  const GdiObject<HPEN> pen(CreatePen(PS_SOLID, lit ? 2 : 1, ToColorRef(frame)));
+  HGDIOBJ oldPen = SelectObject(dc, pen.get());
   HGDIOBJ oldBrush = SelectObject(dc, context_.Brush(surface));
   if (radio_)
     Ellipse(dc, box.left, box.top, box.right, box.bottom);
   else
     Rectangle(dc, box.left, box.top, box.right, box.bottom);
   SelectObject(dc, oldPen);
-  DeleteObject(pen);
   if (checked) {
     if (radio_) {
       SelectObject(dc, context_.Brush(mark));
@@ -160,13 +159,12 @@ void CheckItemButton::Paint(HDC dc) const {
       Ellipse(dc, box.left + 3, box.top + 3, box.right - 2, box.bottom - 2);
     } else {
       // A tick, two pixels thick.
-      HPEN tick = CreatePen(PS_SOLID, 2, ToColorRef(mark));
-      HGDIOBJ previous = SelectObject(dc, tick);
+      const GdiObject<HPEN> tick(CreatePen(PS_SOLID, 2, ToColorRef(mark)));
+      HGDIOBJ previous = SelectObject(dc, tick.get());
       const POINT points[] = {
           {box.left + 3, box.top + 6}, {box.left + 5, box.top + 9}, {box.left + 10, box.top + 3}};
       Polyline(dc, points, 3);
       SelectObject(dc, previous);
-      DeleteObject(tick);
     }
   }
   SelectObject(dc, oldBrush);

@@ -7,36 +7,25 @@ ImagePeer::ImagePeer(ui::Image& model, PeerContext& context, HWND parent)
   CreatePane(0, parent);
 }
 
-ImagePeer::~ImagePeer() {
-  Forget();
-}
-
-void ImagePeer::Forget() {
-  if (cache_ != nullptr)
-    DeleteObject(cache_);
-  cache_ = nullptr;
-}
-
 void ImagePeer::ReflectOwn(ui::Property changed) {
   if (changed == ui::Property::Picture || changed == ui::Property::Bounds) {
-    Forget();
+    cache_.reset();
     Invalidate();
   }
 }
 
 void ImagePeer::Paint(HDC dc, const RECT& client) {
-  HDC cacheDc = CreateCompatibleDC(dc);
-  if (cache_ == nullptr) {
-    cache_ = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(cacheDc, cache_);
-    FillRect(cacheDc, &client, Context().Brush(SurroundingColor()));
-    Context().Pictures().Paint(image_.Picture(), cacheDc, client, ArtState{});
-    SelectObject(cacheDc, old);
+  const MemoryDc cacheDc(CreateCompatibleDC(dc));
+  if (!cache_.valid()) {
+    cache_.reset(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    HGDIOBJ old = SelectObject(cacheDc.get(), cache_.get());
+    FillRect(cacheDc.get(), &client, Context().Brush(SurroundingColor()));
+    Context().Pictures().Paint(image_.Picture(), cacheDc.get(), client, ArtState{});
+    SelectObject(cacheDc.get(), old);
   }
-  HGDIOBJ old = SelectObject(cacheDc, cache_);
-  BitBlt(dc, 0, 0, client.right, client.bottom, cacheDc, 0, 0, SRCCOPY);
-  SelectObject(cacheDc, old);
-  DeleteDC(cacheDc);
+  HGDIOBJ old = SelectObject(cacheDc.get(), cache_.get());
+  BitBlt(dc, 0, 0, client.right, client.bottom, cacheDc.get(), 0, 0, SRCCOPY);
+  SelectObject(cacheDc.get(), old);
 }
 
 }  // namespace tamsendor::win32

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/win32/controls/native_peer.h"
+#include "platform/win32/handles.h"
 #include "ui/image.h"
 
 namespace tamsendor::win32 {
@@ -10,17 +11,14 @@ namespace tamsendor::win32 {
 class ImagePeer : public NativePeer {
  public:
   ImagePeer(ui::Image& model, PeerContext& context, HWND parent);
-  ~ImagePeer() override;
 
  protected:
   void ReflectOwn(ui::Property changed) override;
   void Paint(HDC dc, const RECT& client) override;
 
  private:
-  void Forget();
-
   ui::Image& image_;
-  HBITMAP cache_ = nullptr;
+  GdiObject<HBITMAP> cache_;
 };
 
 }  // namespace tamsendor::win32

@@ -60,7 +60,7 @@ NativePeer::NativePeer(ui::Control& model, PeerContext& context)
 
 NativePeer::~NativePeer() {
   model_.AttachPeer(nullptr);
-  ForgetBackdrops();
+  backdrops_.clear();
   if (window_ == nullptr)
     return;  // gone with its parent
   // The derived peer is gone already; the window's last messages must not reach it.
@@ -228,30 +228,17 @@ HBRUSH NativePeer::ColorText(HDC dc, HWND part, std::optional<ui::Color> backgro
   RECT area;
   GetClientRect(part, &area);
   Backdrop& backdrop = backdrops_[part];
-  if (backdrop.brush != nullptr)
-    DeleteObject(backdrop.brush);
-  if (backdrop.bitmap != nullptr)
-    DeleteObject(backdrop.bitmap);
-  HDC buffer = CreateCompatibleDC(dc);
-  backdrop.bitmap =
-      CreateCompatibleBitmap(dc, std::max<LONG>(1, area.right), std::max<LONG>(1, area.bottom));
-  HGDIOBJ old = SelectObject(buffer, backdrop.bitmap);
-  PaintBeneath(part, buffer);
-  SelectObject(buffer, old);
-  DeleteDC(buffer);
-  backdrop.brush = CreatePatternBrush(backdrop.bitmap);
+  backdrop.brush.reset();
+  backdrop.bitmap.reset();
+  const MemoryDc buffer(CreateCompatibleDC(dc));
+  backdrop.bitmap.reset(
+      CreateCompatibleBitmap(dc, std::max<LONG>(1, area.right), std::max<LONG>(1, area.bottom)));
+  HGDIOBJ old = SelectObject(buffer.get(), backdrop.bitmap.get());
+  PaintBeneath(part, buffer.get());
+  SelectObject(buffer.get(), old);
+  backdrop.brush.reset(CreatePatternBrush(backdrop.bitmap.get()));
   SetBrushOrgEx(dc, 0, 0, nullptr);
-  return backdrop.brush;
-}
-
-void NativePeer::ForgetBackdrops() {
-  for (const auto& entry : backdrops_) {
-    if (entry.second.brush != nullptr)
-      DeleteObject(entry.second.brush);
-    if (entry.second.bitmap != nullptr)
-      DeleteObject(entry.second.bitmap);
-  }
-  backdrops_.clear();
+  return backdrop.brush.get();
 }
 
 void NativePeer::PaintBeneath(HWND window, HDC dc) {
@@ -314,14 +301,13 @@ void NativePeer::PaintBuffered() {
   HDC dc = BeginPaint(window_, &paint);
   RECT client;
   GetClientRect(window_, &client);
-  HDC buffer = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-  HGDIOBJ old = SelectObject(buffer, bitmap);
-  Paint(buffer, client);
-  BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-  SelectObject(buffer, old);
-  DeleteObject(bitmap);
-  DeleteDC(buffer);
+  // The bitmap before the context: the context goes first and lets go of it.
+  const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+  const MemoryDc buffer(CreateCompatibleDC(dc));
+  HGDIOBJ old = SelectObject(buffer.get(), bitmap.get());
+  Paint(buffer.get(), client);
+  BitBlt(dc, 0, 0, client.right, client.bottom, buffer.get(), 0, 0, SRCCOPY);
+  SelectObject(buffer.get(), old);
   EndPaint(window_, &paint);
 }
 

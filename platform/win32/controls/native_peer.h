@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/win32/controls/peer_context.h"
+#include "platform/win32/handles.h"
 #include "ui/control.h"
 
 namespace tamsendor::win32 {
@@ -89,7 +90,6 @@ class NativePeer : public ui::ControlPeer {
   void PaintBuffered();
   void PointerMoved(HWND over);
   void PointerMayHaveLeft();
-  void ForgetBackdrops();
 
   ui::Control& model_;
   PeerContext& context_;
@@ -98,9 +98,10 @@ class NativePeer : public ui::ControlPeer {
   bool takesFocus_ = false;
   bool reflecting_ = false;
   bool pointerInside_ = false;
+  // The brush is made from the bitmap, so it is declared after it and goes first.
   struct Backdrop {
-    HBITMAP bitmap = nullptr;
-    HBRUSH brush = nullptr;
+    GdiObject<HBITMAP> bitmap;
+    GdiObject<HBRUSH> brush;
   };
   std::map<HWND, Backdrop> backdrops_;
 };

@@ -32,27 +32,23 @@ PeerContext::PeerContext(HWND form, ui::Color formBackground, const Artwork& art
 PeerContext::~PeerContext() {
   if (tooltip_ != nullptr)
     DestroyWindow(tooltip_);
-  for (const auto& font : fonts_)
-    DeleteObject(font.second);
-  for (const auto& brush : brushes_)
-    DeleteObject(brush.second);
 }
 
 HFONT PeerContext::Font(int points) {
   auto& font = fonts_[points];
-  if (font == nullptr) {
-    font = CreateFontW(FontHeightOfPoints(points), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+  if (!font.valid()) {
+    font.reset(CreateFontW(FontHeightOfPoints(points), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma"));
   }
-  return font;
+  return font.get();
 }
 
 HBRUSH PeerContext::Brush(ui::Color color) {
   auto& brush = brushes_[ToColorRef(color)];
-  if (brush == nullptr)
-    brush = CreateSolidBrush(ToColorRef(color));
-  return brush;
+  if (!brush.valid())
+    brush.reset(CreateSolidBrush(ToColorRef(color)));
+  return brush.get();
 }
 
 void PeerContext::SetHint(HWND tool, const std::string& hint) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/controls/artwork.h"
+#include "platform/win32/handles.h"
 #include "ui/control.h"
 
 namespace tamsendor::win32 {
@@ -40,8 +41,8 @@ class PeerContext {
   ui::Color formBackground_;
   const Artwork& artwork_;
   HWND tooltip_ = nullptr;
-  std::map<int, HFONT> fonts_;
-  std::map<COLORREF, HBRUSH> brushes_;
+  std::map<int, GdiObject<HFONT>> fonts_;
+  std::map<COLORREF, GdiObject<HBRUSH>> brushes_;
   std::set<HWND> tools_;
   std::set<HWND> disabledTools_;
 };
