@@ -1,8 +1,8 @@
-#include "app/main_artwork.h"
+#include "platform/win32/artwork/main_artwork.h"
 
-#include "app/artwork_drawing.h"
+#include "platform/win32/artwork/artwork_drawing.h"
 
-namespace tamsendor::app {
+namespace tamsendor::win32::artwork {
 
 namespace {
 
@@ -183,4 +183,4 @@ void MainArtwork::Paint(const std::string& picture, HDC dc, const RECT& area,
     PaintPickerBackground(dc, area);
 }
 
-}  // namespace tamsendor::app
+}  // namespace tamsendor::win32::artwork

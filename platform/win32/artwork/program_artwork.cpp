@@ -1,8 +1,8 @@
-#include "app/program_artwork.h"
+#include "platform/win32/artwork/program_artwork.h"
 
-#include "app/about_artwork.h"
+#include "platform/win32/artwork/about_artwork.h"
 
-namespace tamsendor::app {
+namespace tamsendor::win32::artwork {
 
 void ProgramArtwork::Paint(const std::string& picture, HDC dc, const RECT& area,
                            const win32::ArtState& state) const {
@@ -12,4 +12,4 @@ void ProgramArtwork::Paint(const std::string& picture, HDC dc, const RECT& area,
     main_.Paint(picture, dc, area, state);
 }
 
-}  // namespace tamsendor::app
+}  // namespace tamsendor::win32::artwork

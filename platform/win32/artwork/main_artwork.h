@@ -2,7 +2,7 @@
 
 #include "platform/win32/controls/artwork.h"
 
-namespace tamsendor::app {
+namespace tamsendor::win32::artwork {
 
 // The program's own pictures, drawn with GDI: the main window's background ("main background")
 // the glyphs of its window buttons ("minimize", "close"), the Run button's face ("run"), the
@@ -15,4 +15,4 @@ class MainArtwork : public win32::Artwork {
              const win32::ArtState& state) const override;
 };
 
-}  // namespace tamsendor::app
+}  // namespace tamsendor::win32::artwork

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/main_artwork.h"
+#include "platform/win32/artwork/main_artwork.h"
 #include "platform/win32/controls/artwork.h"
 
-namespace tamsendor::app {
+namespace tamsendor::win32::artwork {
 
 // Every picture of the program: the about box's own and the main window's.
 class ProgramArtwork : public win32::Artwork {
@@ -15,4 +15,4 @@ class ProgramArtwork : public win32::Artwork {
   MainArtwork main_;
 };
 
-}  // namespace tamsendor::app
+}  // namespace tamsendor::win32::artwork
