@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/win32/controls/artwork.h"
 
 namespace tamsendor::win32::artwork {
@@ -13,6 +16,9 @@ class MainArtwork : public win32::Artwork {
  public:
   void Paint(const std::string& picture, HDC dc, const RECT& area,
              const win32::ArtState& state) const override;
+
+  // The names Paint draws; any other name paints nothing.
+  static std::vector<std::string> PictureNames();
 };
 
 }  // namespace tamsendor::win32::artwork

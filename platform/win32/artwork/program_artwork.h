@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/win32/artwork/main_artwork.h"
 #include "platform/win32/controls/artwork.h"
 
@@ -10,6 +13,10 @@ class ProgramArtwork : public win32::Artwork {
  public:
   void Paint(const std::string& picture, HDC dc, const RECT& area,
              const win32::ArtState& state) const override;
+
+  // Every name Paint draws, the about box's and the main window's; any other name paints
+  // nothing.
+  static std::vector<std::string> PictureNames();
 
  private:
   MainArtwork main_;
