@@ -9,13 +9,13 @@ namespace {
 constexpr int kWidth = 603;
 constexpr int kHeight = 698;
 
+}  // namespace
+
 ui::Layout AboutBoxLayout() {
   using ui::Kind;
   using ui::LayoutRow;
   return {LayoutRow("Image1", Kind::Image).At(0, 0, kWidth, kHeight).Picture("about")};
 }
-
-}  // namespace
 
 TAboutBox::TAboutBox(platform::Timers& timers)
     : LaidOutForm("TAboutBox", AboutBoxLayout(), timers) {

@@ -7,7 +7,7 @@
 #include "app/main_form.h"
 #include "app/news_form.h"
 #include "app/picker_form.h"
-#include "app/program_artwork.h"
+#include "platform/win32/artwork/program_artwork.h"
 #include "app/splash.h"
 #include "platform/win32/controls/application_peer.h"
 #include "platform/win32/controls/dialog_keys.h"
@@ -64,7 +64,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const win32::Win32UserIdentity identity;
 
   ui::Application application("Korvalin Tamsendor");
-  const app::ProgramArtwork artwork;
+  const win32::artwork::ProgramArtwork artwork;
   win32::ApplicationPeer applicationPeer(artwork);
   application.AttachPeer(&applicationPeer);
 

@@ -4,7 +4,11 @@
 
 namespace tamsendor::app {
 
-TForm5::TForm5(platform::Timers& timers) : LaidOutForm("TForm5", ui::Layout{}, timers) {
+ui::Layout NewsFormLayout() {
+  return {};
+}
+
+TForm5::TForm5(platform::Timers& timers) : LaidOutForm("TForm5", NewsFormLayout(), timers) {
   ui::Form& form = Form();
   form.SetCaption("Pelloquin NEWS");
   form.SetBounds({0, 0, 520, 500});

@@ -2,8 +2,12 @@
 
 #include "platform/ui_thread.h"
 #include "ui/laid_out_form.h"
+#include "ui/layout.h"
 
 namespace tamsendor::app {
+
+// The news window's controls: it has none, the window is all it shows.
+ui::Layout NewsFormLayout();
 
 // The news window: a small always-on-top window for the maker's news page. Created hidden at
 // start-up; closing it only hides it.

@@ -1,11 +1,11 @@
-#include "app/artwork_drawing.h"
+#include "platform/win32/artwork/artwork_drawing.h"
 
 #include <algorithm>
 #include <cwchar>
 
 #include "platform/win32/controls/painting.h"
 
-namespace tamsendor::app {
+namespace tamsendor::win32::artwork {
 
 namespace {
 
@@ -97,4 +97,4 @@ void Plate(HDC dc, const RECT& area, COLORREF face, COLORREF rim, int corner) {
   DeleteObject(brush);
 }
 
-}  // namespace tamsendor::app
+}  // namespace tamsendor::win32::artwork

@@ -1,11 +1,11 @@
-#include "app/about_artwork.h"
+#include "platform/win32/artwork/about_artwork.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "app/artwork_drawing.h"
+#include "platform/win32/artwork/artwork_drawing.h"
 
-namespace tamsendor::app {
+namespace tamsendor::win32::artwork {
 
 namespace {
 
@@ -55,4 +55,4 @@ void PaintAboutPicture(HDC dc, const RECT& area) {
                L"Timedemo benchmarks for the Source engine", 9, FW_NORMAL, kSubtitle);
 }
 
-}  // namespace tamsendor::app
+}  // namespace tamsendor::win32::artwork

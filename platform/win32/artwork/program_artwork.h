@@ -1,9 +1,12 @@
 #pragma once
 
-#include "app/main_artwork.h"
+#include <string>
+#include <vector>
+
+#include "platform/win32/artwork/main_artwork.h"
 #include "platform/win32/controls/artwork.h"
 
-namespace tamsendor::app {
+namespace tamsendor::win32::artwork {
 
 // Every picture of the program: the about box's own and the main window's.
 class ProgramArtwork : public win32::Artwork {
@@ -11,8 +14,12 @@ class ProgramArtwork : public win32::Artwork {
   void Paint(const std::string& picture, HDC dc, const RECT& area,
              const win32::ArtState& state) const override;
 
+  // Every name Paint draws, the about box's and the main window's; any other name paints
+  // nothing.
+  static std::vector<std::string> PictureNames();
+
  private:
   MainArtwork main_;
 };
 
-}  // namespace tamsendor::app
+}  // namespace tamsendor::win32::artwork

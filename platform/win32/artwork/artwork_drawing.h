@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace tamsendor::app {
+namespace tamsendor::win32::artwork {
 
 // The pictures' palette.
 inline constexpr COLORREF kTitle = RGB(236, 236, 236);
@@ -27,4 +27,4 @@ void RingArc(HDC dc, int cx, int cy, int radius, int width, COLORREF color, POIN
 // A button's face: a filled rectangle with rounded corners and a one-pixel rim.
 void Plate(HDC dc, const RECT& area, COLORREF face, COLORREF rim, int corner);
 
-}  // namespace tamsendor::app
+}  // namespace tamsendor::win32::artwork

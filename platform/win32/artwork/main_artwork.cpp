@@ -1,8 +1,8 @@
-#include "app/main_artwork.h"
+#include "platform/win32/artwork/main_artwork.h"
 
-#include "app/artwork_drawing.h"
+#include "platform/win32/artwork/artwork_drawing.h"
 
-namespace tamsendor::app {
+namespace tamsendor::win32::artwork {
 
 namespace {
 
@@ -153,34 +153,56 @@ void PaintPickerBackground(HDC dc, const RECT& area) {
   Line(dc, cx - 14, top + 48, cx + 15, top + 48, 2, RGB(96, 98, 110));
 }
 
+// Each picture by the name the layouts give it. Paint and PictureNames both read this table, so
+// the names the painter says it knows are the ones it draws.
+struct NamedPicture {
+  const char* name;
+  void (*paint)(HDC dc, const RECT& area, const win32::ArtState& state);
+};
+
+constexpr NamedPicture kPictures[] = {
+    {"main background",
+     [](HDC dc, const RECT& area, const win32::ArtState&) { PaintMainBackground(dc, area); }},
+    {"minimize", [](HDC dc, const RECT& area,
+                    const win32::ArtState& state) { PaintWindowButton(dc, area, state, false); }},
+    {"close", [](HDC dc, const RECT& area,
+                 const win32::ArtState& state) { PaintWindowButton(dc, area, state, true); }},
+    {"run", [](HDC dc, const RECT& area,
+               const win32::ArtState& state) { PaintRunButton(dc, area, state); }},
+    {"folder", [](HDC dc, const RECT& area,
+                  const win32::ArtState& state) { PaintFolderButton(dc, area, state, false); }},
+    {"open folder", [](HDC dc, const RECT& area,
+                       const win32::ArtState& state) { PaintFolderButton(dc, area, state, true); }},
+    {"update", [](HDC dc, const RECT& area,
+                  const win32::ArtState& state) { PaintLinkButton(dc, area, state, L"UPDATE"); }},
+    {"site", [](HDC dc, const RECT& area,
+                const win32::ArtState& state) { PaintLinkButton(dc, area, state, L"WEB SITE"); }},
+    {"help", [](HDC dc, const RECT& area,
+                const win32::ArtState& state) { PaintLinkButton(dc, area, state, L"HELP"); }},
+    {"separator",
+     [](HDC dc, const RECT& area, const win32::ArtState&) { PaintSeparator(dc, area); }},
+    {"welcome", [](HDC dc, const RECT& area, const win32::ArtState&) { PaintWelcome(dc, area); }},
+    {"picker background",
+     [](HDC dc, const RECT& area, const win32::ArtState&) { PaintPickerBackground(dc, area); }},
+};
+
 }  // namespace
 
 void MainArtwork::Paint(const std::string& picture, HDC dc, const RECT& area,
                         const win32::ArtState& state) const {
-  if (picture == "main background")
-    PaintMainBackground(dc, area);
-  else if (picture == "minimize")
-    PaintWindowButton(dc, area, state, false);
-  else if (picture == "close")
-    PaintWindowButton(dc, area, state, true);
-  else if (picture == "run")
-    PaintRunButton(dc, area, state);
-  else if (picture == "folder")
-    PaintFolderButton(dc, area, state, false);
-  else if (picture == "open folder")
-    PaintFolderButton(dc, area, state, true);
-  else if (picture == "update")
-    PaintLinkButton(dc, area, state, L"UPDATE");
-  else if (picture == "site")
-    PaintLinkButton(dc, area, state, L"WEB SITE");
-  else if (picture == "help")
-    PaintLinkButton(dc, area, state, L"HELP");
-  else if (picture == "separator")
-    PaintSeparator(dc, area);
-  else if (picture == "welcome")
-    PaintWelcome(dc, area);
-  else if (picture == "picker background")
-    PaintPickerBackground(dc, area);
+  for (const NamedPicture& named : kPictures) {
+    if (picture == named.name) {
+      named.paint(dc, area, state);
+      return;
+    }
+  }
 }
 
-}  // namespace tamsendor::app
+std::vector<std::string> MainArtwork::PictureNames() {
+  std::vector<std::string> names;
+  for (const NamedPicture& named : kPictures)
+    names.emplace_back(named.name);
+  return names;
+}
+
+}  // namespace tamsendor::win32::artwork
