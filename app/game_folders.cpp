@@ -1,7 +1,7 @@
 #include "app/game_folders.h"
 
-#include "bench/product_key.h"
-#include "bench/steam_key.h"
+#include "core/product_key.h"
+#include "core/steam_key.h"
 #include "platform/path_text.h"
 
 namespace tamsendor::app {
@@ -30,15 +30,15 @@ std::string ParentFolderText(std::string_view folderWithSeparator) {
 void GameFolders::FindSteamAndGame() {
   // An empty "SteamPath" counts as none ("/" would send the search through a whole drive), and
   // so does one that cannot be a folder: it starts the game's command line.
-  folders_.SteamFolder = bench::StoredFolderText(
-      s_.registry.ReadString(bench::kSteamRoot, bench::kSteamKey, "SteamPath").value_or(""), '/');
+  folders_.SteamFolder = core::StoredFolderText(
+      s_.registry.ReadString(core::kSteamRoot, core::kSteamKey, "SteamPath").value_or(""), '/');
 
-  const std::string stored = bench::ReadProductValue(s_.registry, "Path");
+  const std::string stored = core::ReadProductValue(s_.registry, "Path");
   if (!stored.empty()) {
     // A game that moved leaves its folder behind: a folder without the game is as stale as a
     // folder that is gone.
-    const std::string games = bench::StoredFolderText(stored, '\\');
-    if (!games.empty() && s_.files.FileExists(games + bench::kGameFolderName + kGameExecutable))
+    const std::string games = core::StoredFolderText(stored, '\\');
+    if (!games.empty() && s_.files.FileExists(games + core::kGameFolderName + kGameExecutable))
       HL2PathEdit_.SetText(games);
   } else {
     if (!folders_.SteamFolder.empty()) {
@@ -51,7 +51,7 @@ void GameFolders::FindSteamAndGame() {
   }
   // Steam names its folder with "/"; the game's folder is shown, and kept, with "\" throughout.
   HL2PathEdit_.SetText(platform::WithBackslashes(HL2PathEdit_.Text()));
-  bench::WriteProductValue(s_.registry, "Path", HL2PathEdit_.Text());
+  core::WriteProductValue(s_.registry, "Path", HL2PathEdit_.Text());
   SetGamesFolder(HL2PathEdit_.Text());
 }
 
@@ -67,11 +67,11 @@ void GameFolders::RzToolButton2Click() {
   if (cut == std::string::npos)
     return;
   const std::string folderOfGame = chosen->substr(0, cut) + "\\";
-  if (!bench::ProductKeyExists(s_.registry))
+  if (!core::ProductKeyExists(s_.registry))
     return;
   // The game's own folder may have any name; the one above it is what is kept.
   const std::string gamesFolder = ParentFolderText(folderOfGame);
-  bench::WriteProductValue(s_.registry, "Path", gamesFolder);
+  core::WriteProductValue(s_.registry, "Path", gamesFolder);
   HL2PathEdit_.SetText(gamesFolder);
   SetGamesFolder(gamesFolder);
 }
@@ -85,7 +85,7 @@ void GameFolders::SetGamesFolder(const std::string& gamesFolder) {
     folders_.GameCfgFolder.clear();
     return;
   }
-  folders_.GameModFolder = gamesFolder + bench::kGameFolderName + "ep2\\";
+  folders_.GameModFolder = gamesFolder + core::kGameFolderName + "ep2\\";
   folders_.GameCfgFolder = folders_.GameModFolder + "cfg\\";
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_search.h"
 #include "platform/file_system.h"
@@ -27,7 +27,7 @@ struct GameFolderServices {
 // shown in `HL2PathEdit`; the game's own folders below it follow it.
 class GameFolders {
  public:
-  GameFolders(const GameFolderServices& services, ui::Edit& HL2PathEdit, bench::Folders& folders)
+  GameFolders(const GameFolderServices& services, ui::Edit& HL2PathEdit, core::Folders& folders)
       : s_(services), HL2PathEdit_(HL2PathEdit), folders_(folders) {}
 
   // Start-up: the Steam folder from Steam's own key; the game folder from "Path" while the game
@@ -46,7 +46,7 @@ class GameFolders {
 
   GameFolderServices s_;
   ui::Edit& HL2PathEdit_;
-  bench::Folders& folders_;
+  core::Folders& folders_;
 };
 
 }  // namespace tamsendor::app

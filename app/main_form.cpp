@@ -2,8 +2,8 @@
 
 #include "app/main_form_layout.h"
 #include "app/start_up_colors.h"
-#include "bench/product_key.h"
-#include "bench/steam_key.h"
+#include "core/product_key.h"
+#include "core/steam_key.h"
 #include "gameconfig/user_sid.h"
 #include "sysinfo/directx_facts.h"
 #include "ui/busy_indicator.h"
@@ -158,11 +158,11 @@ void TForm1::RunStartUpSteps() {
     benchButton.SetHint(message);
   };
   const auto& registry = services_.registry;
-  if (!bench::ProductKeyExists(registry)) {
+  if (!core::ProductKeyExists(registry)) {
     refuse("Please reinstall the Korvalin Tamsendor!");
     return;
   }
-  if (!registry.KeyExists(bench::kSteamRoot, bench::kSteamKey)) {
+  if (!registry.KeyExists(core::kSteamRoot, core::kSteamKey)) {
     refuse("Please install the Half-Life 2 Episode Two!");
     return;
   }

@@ -12,7 +12,7 @@
 #include "app/splash.h"
 #include "app/window_lifecycle.h"
 #include "bench/benchmark_start.h"
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "bench/process_runner.h"
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"
@@ -45,7 +45,7 @@ class TForm1 {
   const ui::ControlSet& Controls() const { return controls_; }
   CloseCleanUp& CleanUp() { return cleanUp_; }
   const bench::RunState& State() const { return state_; }
-  const bench::Folders& Folders() const { return folders_; }
+  const core::Folders& Folders() const { return folders_; }
   const report::ResultCollection& Collection() const { return collection_; }
   const Splash& StartUpSplash() const { return splash_; }
   // The start-up has run to its end (or to a broken installation's stop) and the window shows.
@@ -72,7 +72,7 @@ class TForm1 {
   MainPages pages_;
 
   bench::RunState state_;
-  bench::Folders folders_;
+  core::Folders folders_;
   gameconfig::GameRegistrySettings gameSettings_;
   gameconfig::AutoexecFiles autoexec_;
   gameconfig::DemoInstaller demos_;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/display_mode_list.h"
-#include "bench/product_key.h"
+#include "core/product_key.h"
 
 namespace tamsendor::app {
 
@@ -29,8 +29,8 @@ void ResolutionPicker::RzButton1Click() {
       c_.CusWidth.SetText(size->width);
       c_.CusHeight.SetText(size->height);
       // Without the product key the fields still show the size; only the store is skipped.
-      bench::WriteProductValue(registry_, "CusW", size->width);
-      bench::WriteProductValue(registry_, "CusH", size->height);
+      core::WriteProductValue(registry_, "CusW", size->width);
+      core::WriteProductValue(registry_, "CusH", size->height);
     }
   }
   c_.Picker.Close();

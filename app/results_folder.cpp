@@ -1,6 +1,6 @@
 #include "app/results_folder.h"
 
-#include "bench/product_key.h"
+#include "core/product_key.h"
 #include "platform/path_text.h"
 
 namespace tamsendor::app {
@@ -13,21 +13,21 @@ constexpr char kDefaultFolderName[] = "Benchmark\\";
 
 void ResultsFolderChoice::SetUpProgramFolder(const platform::ProgramImage& program) {
   folders_.ProgramFolder =
-      bench::EndWithSeparator(platform::ParentFolder(program.ExecutablePath()), '\\');
+      core::EndWithSeparator(platform::ParentFolder(program.ExecutablePath()), '\\');
   const std::string defaultFolder = folders_.ProgramFolder + kDefaultFolderName;
   if (!s_.files.DirectoryExists(defaultFolder))
     s_.files.MakeDirectories(defaultFolder);
 }
 
 void ResultsFolderChoice::ReadResultPath() {
-  const std::string stored = bench::ReadProductValue(s_.registry, "ResultPath");
-  std::string folder = bench::StoredFolderText(stored, '\\');
+  const std::string stored = core::ReadProductValue(s_.registry, "ResultPath");
+  std::string folder = core::StoredFolderText(stored, '\\');
   if (folder.empty() || !s_.files.DirectoryExists(folder))
     folder = folders_.ProgramFolder + kDefaultFolderName;
   Show(folder);
   // Also a folder stored without its separator is stored again as it is now used.
   if (folder != stored)
-    bench::WriteProductValue(s_.registry, "ResultPath", folder);
+    core::WriteProductValue(s_.registry, "ResultPath", folder);
 }
 
 void ResultsFolderChoice::RzToolButton5Click() {
@@ -36,12 +36,12 @@ void ResultsFolderChoice::RzToolButton5Click() {
     return;
   // A drive root ("D:\") already ends with its separator.
   Show(chosen->size() <= 3 ? *chosen : *chosen + "\\");
-  bench::WriteProductValue(s_.registry, "ResultPath", ResEdit_.Text());
+  core::WriteProductValue(s_.registry, "ResultPath", ResEdit_.Text());
 }
 
 void ResultsFolderChoice::ResEditExit() {
   if (!ResEdit_.Text().empty())
-    bench::WriteProductValue(s_.registry, "ResultPath", ResEdit_.Text());
+    core::WriteProductValue(s_.registry, "ResultPath", ResEdit_.Text());
 }
 
 void ResultsFolderChoice::OpenResFolderClick() {

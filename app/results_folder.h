@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "platform/dialogs.h"
 #include "platform/document_opener.h"
 #include "platform/file_dialogs.h"
@@ -24,7 +24,7 @@ struct ResultsFolderServices {
 class ResultsFolderChoice {
  public:
   ResultsFolderChoice(const ResultsFolderServices& services, ui::Edit& ResEdit,
-                      bench::Folders& folders)
+                      core::Folders& folders)
       : s_(services), ResEdit_(ResEdit), folders_(folders) {}
 
   // Start-up: the program's own folder, and in it the default results folder, made if missing.
@@ -42,7 +42,7 @@ class ResultsFolderChoice {
 
   ResultsFolderServices s_;
   ui::Edit& ResEdit_;
-  bench::Folders& folders_;
+  core::Folders& folders_;
 };
 
 }  // namespace tamsendor::app

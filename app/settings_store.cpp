@@ -1,14 +1,14 @@
 #include "app/settings_store.h"
 
-#include "bench/product_key.h"
-#include "bench/resolution_table.h"
+#include "core/product_key.h"
+#include "core/resolution_table.h"
 
 namespace tamsendor::app {
 
-using bench::ReadProductValue;
+using core::ReadProductValue;
 
 void SettingsStore::ReadResolutions(const OfferedModes& offered) {
-  for (const bench::ResolutionEntry& row : bench::kResolutionTable) {
+  for (const core::ResolutionEntry& row : core::kResolutionTable) {
     const auto item = static_cast<std::size_t>(row.Row);
     if (offered.Offers(std::string(row.ModeText))) {
       c_.res.SetItemEnabled(item, true);
@@ -21,17 +21,17 @@ void SettingsStore::ReadResolutions(const OfferedModes& offered) {
 }
 
 void SettingsStore::ReadCustomResolution(const OfferedModes& offered) {
-  using Custom = bench::CustomResolution;
+  using Custom = core::CustomResolution;
   const std::string width = ReadProductValue(registry_, Custom::WidthSettingName);
   const std::string height = ReadProductValue(registry_, Custom::HeightSettingName);
   if (width == "0" || height == "0" || width.empty() || height.empty())
     return;
   // Only two pixel counts that make a whole offered size are restored: these texts go into the
   // game's command line. Anything else is forgotten, as a size the display no longer offers.
-  if (!bench::IsPixelCountText(width) || !bench::IsPixelCountText(height) ||
+  if (!core::IsPixelCountText(width) || !core::IsPixelCountText(height) ||
       !offered.Offers(width + " x " + height)) {
-    bench::WriteProductValue(registry_, Custom::WidthSettingName, "0");
-    bench::WriteProductValue(registry_, Custom::HeightSettingName, "0");
+    core::WriteProductValue(registry_, Custom::WidthSettingName, "0");
+    core::WriteProductValue(registry_, Custom::HeightSettingName, "0");
     return;
   }
   c_.CusWidth.SetText(width);

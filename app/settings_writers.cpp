@@ -1,7 +1,7 @@
 #include "app/settings_writers.h"
 
-#include "bench/product_key.h"
-#include "bench/resolution_table.h"
+#include "core/product_key.h"
+#include "core/resolution_table.h"
 
 namespace tamsendor::app {
 
@@ -14,28 +14,28 @@ const char* Flag(bool on) {
 }  // namespace
 
 void SettingsWriters::resMouseLeave() {
-  for (const bench::ResolutionEntry& row : bench::kResolutionTable)
-    bench::WriteProductValue(registry_, row.SettingName,
-                             Flag(c_.res.ItemChecked(static_cast<std::size_t>(row.Row))));
+  for (const core::ResolutionEntry& row : core::kResolutionTable)
+    core::WriteProductValue(registry_, row.SettingName,
+                            Flag(c_.res.ItemChecked(static_cast<std::size_t>(row.Row))));
 }
 
 void SettingsWriters::cusresboxMouseLeave() {
   // A tick without a size to run is not kept.
   const bool chosen =
       c_.cusresbox.Checked() && !c_.CusWidth.Text().empty() && !c_.CusHeight.Text().empty();
-  bench::WriteProductValue(registry_, bench::CustomResolution::SettingName, Flag(chosen));
+  core::WriteProductValue(registry_, core::CustomResolution::SettingName, Flag(chosen));
 }
 
 void SettingsWriters::NoteEditChange() {
-  bench::WriteProductValue(registry_, "Note", c_.NoteEdit.Text());
+  core::WriteProductValue(registry_, "Note", c_.NoteEdit.Text());
 }
 
 void SettingsWriters::FastZBoxMouseLeave() {
-  bench::WriteProductValue(registry_, "FastZ", Flag(c_.FastZBox.Checked()));
+  core::WriteProductValue(registry_, "FastZ", Flag(c_.FastZBox.Checked()));
 }
 
 void SettingsWriters::ColorCorrBoxMouseLeave() {
-  bench::WriteProductValue(registry_, "ColorCorrection", Flag(c_.ColorCorrBox.Checked()));
+  core::WriteProductValue(registry_, "ColorCorrection", Flag(c_.ColorCorrBox.Checked()));
 }
 
 }  // namespace tamsendor::app

@@ -4,7 +4,7 @@
 
 #include "bench/launch_line.h"
 #include "bench/process_checks.h"
-#include "bench/product_key.h"
+#include "core/product_key.h"
 #include "bench/runs_caption.h"
 #include "bench/time_stamps.h"
 
@@ -52,10 +52,10 @@ void BenchmarkStart::BenchButtonClick() {
   state_.ScoreTotal = 0;
   StoreRunCount();
 
-  const std::string displayMemory = ReadProductValue(s_.registry, "Display Memory");
+  const std::string displayMemory = core::ReadProductValue(s_.registry, "Display Memory");
   if (!displayMemory.empty()) {
-    const std::string driver = ReadProductValue(s_.registry, "Driver Version");
-    const std::string sound = ReadProductValue(s_.registry, "Sound");
+    const std::string driver = core::ReadProductValue(s_.registry, "Driver Version");
+    const std::string sound = core::ReadProductValue(s_.registry, "Sound");
     state_.DxDisplayMemory = displayMemory;
     state_.DxDriverVersion = driver.empty() ? kNoInformation : driver;
     state_.DxSound = sound.empty() ? kNoInformation : sound;
@@ -87,13 +87,13 @@ void BenchmarkStart::OfferToStartSteam() {
 }
 
 void BenchmarkStart::StoreRunCount() {
-  if (!ProductKeyExists(s_.registry))
+  if (!core::ProductKeyExists(s_.registry))
     return;
   const int index = c_.RunNumberBox.ItemIndex();
   if (index < 0 || index > 4)
     return;
   const std::string count = std::to_string(index + 1);
-  WriteProductValue(s_.registry, "RunNumber", count);
+  core::WriteProductValue(s_.registry, "RunNumber", count);
   state_.RunCount = index + 1;
 }
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "bench/process_runner.h"
 #include "bench/resolution_launcher.h"
 #include "bench/run_state.h"
@@ -63,7 +63,7 @@ struct BenchmarkSteps {
 class BenchmarkStart {
  public:
   BenchmarkStart(const StartControls& controls, const StartServices& services, RunState& state,
-                 const Folders& folders, TJvCreateProcess& cp2, ResolutionLauncher& launcher,
+                 const core::Folders& folders, TJvCreateProcess& cp2, ResolutionLauncher& launcher,
                  BenchmarkSteps steps)
       : c_(controls),
         s_(services),
@@ -85,7 +85,7 @@ class BenchmarkStart {
   StartControls c_;
   StartServices s_;
   RunState& state_;
-  const Folders& folders_;
+  const core::Folders& folders_;
   TJvCreateProcess& cp2_;
   ResolutionLauncher& launcher_;
   BenchmarkSteps steps_;

@@ -22,7 +22,7 @@ void BuildLaunchFragments(const LaunchChoices& choices, RunState& state);
 // The game's launch command line: the Steam folder, the client's options with the size, the
 // four fragments separated by single blanks (an empty fragment leaves two blanks), then
 // "+timedemoquit" and the demo name. Width and height are inserted as the caller has them: the
-// caller passes pixel counts only (IsPixelCountText).
+// caller passes pixel counts only (core::IsPixelCountText).
 std::string BuildLaunchLine(std::string_view steamFolder, std::string_view width,
                             std::string_view height, const RunState& state);
 

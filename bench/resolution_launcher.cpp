@@ -7,14 +7,14 @@
 namespace tamsendor::bench {
 
 bool ResolutionLauncher::IsChosen(int member) const {
-  if (member >= 0 && member < kResolutionRows) {
+  if (member >= 0 && member < core::kResolutionRows) {
     return static_cast<std::size_t>(member) < c_.res.ItemCount() &&
            c_.res.ItemChecked(static_cast<std::size_t>(member));
   }
   if (member == kCustomMember) {
     // A size that is not two pixel counts is no size at all: it is never put into the line.
-    return c_.cusresbox.Checked() && IsPixelCountText(c_.CusWidth.Text()) &&
-           IsPixelCountText(c_.CusHeight.Text());
+    return c_.cusresbox.Checked() && core::IsPixelCountText(c_.CusWidth.Text()) &&
+           core::IsPixelCountText(c_.CusHeight.Text());
   }
   return false;
 }
@@ -27,9 +27,9 @@ int ResolutionLauncher::ChosenCount() const {
 }
 
 int ResolutionLauncher::MemberOfTag(std::string_view tag) {
-  if (tag == CustomResolution::Tag)
+  if (tag == core::CustomResolution::Tag)
     return kCustomMember;
-  return RowOfTag(tag).value_or(-1);
+  return core::RowOfTag(tag).value_or(-1);
 }
 
 void ResolutionLauncher::LaunchResolution(int member) {
@@ -37,7 +37,7 @@ void ResolutionLauncher::LaunchResolution(int member) {
   while (member < kCustomMember && !IsChosen(member))
     ++member;
   if (member < kCustomMember) {
-    const ResolutionEntry& row = kResolutionTable[static_cast<std::size_t>(member)];
+    const core::ResolutionEntry& row = core::kResolutionTable[static_cast<std::size_t>(member)];
     Launch(std::to_string(row.Width), std::to_string(row.Height), row.Tag, row.ProgressCaption,
            row.ErrorText);
     return;
@@ -46,9 +46,9 @@ void ResolutionLauncher::LaunchResolution(int member) {
     return;
   const std::string& width = c_.CusWidth.Text();
   const std::string& height = c_.CusHeight.Text();
-  Launch(width, height, CustomResolution::Tag,
+  Launch(width, height, core::CustomResolution::Tag,
          "Resolution: " + width + " \xC3\x97 " + height + " (Custom)...",
-         CustomResolution::ErrorText);
+         core::CustomResolution::ErrorText);
 }
 
 void ResolutionLauncher::Launch(std::string_view width, std::string_view height,

@@ -3,9 +3,9 @@
 #include <functional>
 #include <string_view>
 
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "bench/process_runner.h"
-#include "bench/resolution_table.h"
+#include "core/resolution_table.h"
 #include "bench/run_state.h"
 #include "ui/check_box.h"
 #include "ui/check_group.h"
@@ -34,9 +34,9 @@ struct LaunchControls {
 // custom one. A started launch reports its end to `cp`'s OnTerminate.
 class ResolutionLauncher {
  public:
-  static constexpr int kCustomMember = kResolutionRows;  // the member after row 8
+  static constexpr int kCustomMember = core::kResolutionRows;  // the member after row 8
 
-  ResolutionLauncher(const LaunchControls& controls, RunState& state, const Folders& folders,
+  ResolutionLauncher(const LaunchControls& controls, RunState& state, const core::Folders& folders,
                      TJvCreateProcess& cp)
       : c_(controls), state_(state), folders_(folders), cp_(cp) {}
 
@@ -60,7 +60,7 @@ class ResolutionLauncher {
 
   LaunchControls c_;
   RunState& state_;
-  const Folders& folders_;
+  const core::Folders& folders_;
   TJvCreateProcess& cp_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "bench/run_state.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
@@ -28,7 +28,7 @@ class AutoexecFiles {
 
   AutoexecFiles(const AutoexecControls& controls, platform::FileSystem& files,
                 platform::Dialogs& dialogs, platform::ShortWait& wait, bench::RunState& state,
-                const bench::Folders& folders)
+                const core::Folders& folders)
       : c_(controls),
         files_(files),
         dialogs_(dialogs),
@@ -66,7 +66,7 @@ class AutoexecFiles {
   platform::Dialogs& dialogs_;
   platform::ShortWait& wait_;
   bench::RunState& state_;
-  const bench::Folders& folders_;
+  const core::Folders& folders_;
   bool composed_ = false;
 };
 

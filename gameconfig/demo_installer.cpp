@@ -1,6 +1,6 @@
 #include "gameconfig/demo_installer.h"
 
-#include "bench/product_key.h"
+#include "core/product_key.h"
 #include "platform/path_text.h"
 
 namespace tamsendor::gameconfig {
@@ -170,7 +170,7 @@ void DemoInstaller::StoreChoice() {
   const int choice = c_.demo.ItemIndex();
   if (choice < kDemo1 || choice > kCustom)
     return;
-  bench::WriteProductValue(registry_, "Demo", std::to_string(choice + 1));
+  core::WriteProductValue(registry_, "Demo", std::to_string(choice + 1));
 }
 
 void DemoInstaller::demoChanging() {
@@ -192,7 +192,7 @@ void DemoInstaller::DemoEditButtonClick() {
     return;
   c_.DemoEdit.SetText(*chosen);
   if (!c_.DemoEdit.Text().empty())
-    bench::WriteProductValue(registry_, "Demoname", c_.DemoEdit.Text());
+    core::WriteProductValue(registry_, "Demoname", c_.DemoEdit.Text());
 }
 
 }  // namespace tamsendor::gameconfig

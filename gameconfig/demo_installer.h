@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "bench/run_state.h"
 #include "platform/dialogs.h"
 #include "platform/file_dialogs.h"
@@ -28,7 +28,7 @@ class DemoInstaller {
   DemoInstaller(const DemoControls& controls, platform::FileSystem& files,
                 platform::Registry& registry, platform::Dialogs& dialogs,
                 platform::FileDialogs& fileDialogs, bench::RunState& state,
-                const bench::Folders& folders)
+                const core::Folders& folders)
       : c_(controls),
         files_(files),
         registry_(registry),
@@ -71,7 +71,7 @@ class DemoInstaller {
   platform::Dialogs& dialogs_;
   platform::FileDialogs& fileDialogs_;
   bench::RunState& state_;
-  const bench::Folders& folders_;
+  const core::Folders& folders_;
 };
 
 }  // namespace tamsendor::gameconfig

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "gameconfig/autoexec_files.h"
 #include "gameconfig/demo_installer.h"
 #include "gameconfig/game_settings.h"
@@ -15,7 +15,7 @@ namespace tamsendor::gameconfig {
 // user is told.
 class GamePreparation {
  public:
-  GamePreparation(const bench::Folders& folders, const platform::FileSystem& files,
+  GamePreparation(const core::Folders& folders, const platform::FileSystem& files,
                   platform::Dialogs& dialogs, AutoexecFiles& autoexec, DemoInstaller& demos,
                   GameRegistrySettings& settings)
       : folders_(folders),
@@ -31,7 +31,7 @@ class GamePreparation {
  private:
   bool GameIsWhereItWasFound();
 
-  const bench::Folders& folders_;
+  const core::Folders& folders_;
   const platform::FileSystem& files_;
   platform::Dialogs& dialogs_;
   AutoexecFiles& autoexec_;

@@ -1,6 +1,6 @@
 #include "gameconfig/game_recovery.h"
 
-#include "bench/product_key.h"
+#include "core/product_key.h"
 
 namespace tamsendor::gameconfig {
 
@@ -12,7 +12,7 @@ constexpr char kLeftoverQuestion[] =
 }
 
 void GameRecovery::WriteNoErrorWarning(const char* value) {
-  bench::WriteProductValue(registry_, "NoErrorWarning", value);
+  core::WriteProductValue(registry_, "NoErrorWarning", value);
 }
 
 void GameRecovery::CheckLeftoverAutoexec() {
@@ -27,7 +27,7 @@ void GameRecovery::CheckLeftoverAutoexec() {
   if (leftover || files_.FileExists(folders_.ProgramFolder + "hl2set.ini"))
     WriteNoErrorWarning("1");
 
-  if (bench::ReadProductValue(registry_, "NoErrorWarning") != "1")
+  if (core::ReadProductValue(registry_, "NoErrorWarning") != "1")
     return;
   // An autoexec_old.cfg beside it is the user's file; the next restore puts it back.
   if (leftover && dialogs_.ConfirmYesNo(kLeftoverQuestion)) {
@@ -48,9 +48,9 @@ void GameRecovery::PutGameBack() {
 
 void GameRecovery::SaveNoteAndForgetDirectXFacts() {
   if (noteLoaded_)
-    bench::WriteProductValue(registry_, "Note", NoteEdit_.Text());
+    core::WriteProductValue(registry_, "Note", NoteEdit_.Text());
   for (const char* name : {"Display Memory", "Driver Version", "Sound"})
-    bench::WriteProductValue(registry_, name, "");
+    core::WriteProductValue(registry_, name, "");
 }
 
 void GameRecovery::FormCloseQuery() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "bench/run_state.h"
 #include "gameconfig/autoexec_files.h"
 #include "gameconfig/demo_installer.h"
@@ -16,7 +16,7 @@ namespace tamsendor::gameconfig {
 class GameRecovery {
  public:
   GameRecovery(ui::Edit& NoteEdit, platform::FileSystem& files, platform::Registry& registry,
-               platform::Dialogs& dialogs, bench::RunState& state, const bench::Folders& folders,
+               platform::Dialogs& dialogs, bench::RunState& state, const core::Folders& folders,
                AutoexecFiles& autoexec, DemoInstaller& demos)
       : NoteEdit_(NoteEdit),
         files_(files),
@@ -52,7 +52,7 @@ class GameRecovery {
   platform::Registry& registry_;
   platform::Dialogs& dialogs_;
   bench::RunState& state_;
-  const bench::Folders& folders_;
+  const core::Folders& folders_;
   AutoexecFiles& autoexec_;
   DemoInstaller& demos_;
   bool noteLoaded_ = false;

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "bench/resolution_table.h"
+#include "core/resolution_table.h"
 #include "report/html_text.h"
 #include "report/maker.h"
 
@@ -34,10 +34,10 @@ std::string Fixed(double value, int decimals, std::string_view decimalSeparator)
 std::string Heading(std::string_view tag, std::string_view customWidth,
                     std::string_view customHeight) {
   std::string size;
-  if (tag == bench::CustomResolution::Tag) {
+  if (tag == core::CustomResolution::Tag) {
     size = HtmlLatin1(customWidth) + " " + kTimes + " " + HtmlLatin1(customHeight) + " (Custom)";
-  } else if (const auto row = bench::RowOfTag(tag)) {
-    const bench::ResolutionEntry& entry = bench::kResolutionTable[*row];
+  } else if (const auto row = core::RowOfTag(tag)) {
+    const core::ResolutionEntry& entry = core::kResolutionTable[*row];
     size = std::to_string(entry.Width) + kTimes + std::to_string(entry.Height) +
            std::string(entry.ReportRemark);
   } else {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "bench/run_state.h"
 #include "platform/dialogs.h"
 #include "platform/document_opener.h"
@@ -66,7 +66,7 @@ struct FinishingSteps {
 class ResultCollection {
  public:
   ResultCollection(const CollectionControls& controls, const CollectionServices& services,
-                   bench::RunState& state, const bench::Folders& folders, FinishingSteps steps)
+                   bench::RunState& state, const core::Folders& folders, FinishingSteps steps)
       : c_(controls), s_(services), state_(state), folders_(folders), steps_(std::move(steps)) {}
 
   // Starts a new report with the machine's description and the note.
@@ -91,7 +91,7 @@ class ResultCollection {
   CollectionControls c_;
   CollectionServices s_;
   bench::RunState& state_;
-  const bench::Folders& folders_;
+  const core::Folders& folders_;
   FinishingSteps steps_;
   ReportLines lines_;
   ScoreState scores_;

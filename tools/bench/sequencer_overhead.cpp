@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bench/benchmark_start.h"
-#include "bench/product_key.h"
+#include "core/product_key.h"
 #include "bench/run_sequencer.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_file_system.h"
@@ -74,7 +74,7 @@ int wmain(int argc, wchar_t** argv) {
   TimedProcessTable processes;
   win32::Win32FileSystem files;
   fakes::FakeRegistry registry;
-  registry.CreateKey(bench::kProductRoot, std::string(bench::kProductKey));
+  registry.CreateKey(core::kProductRoot, std::string(core::kProductKey));
   fakes::FakeDialogs dialogs;
   fakes::FakeWindowPlacement placement;
   fakes::FakeLocaleClock clock;
@@ -82,7 +82,7 @@ int wmain(int argc, wchar_t** argv) {
   controls.Choose({std::begin(kRows), std::end(kRows)}, kRuns);
 
   bench::RunState state;
-  bench::Folders folders;
+  core::Folders folders;
   folders.SteamFolder = win32::Narrow(argv[1]) + "\\";
   bench::ProcessRunners runners(launcher);
   bench::ResolutionLauncher resolutions(controls.ForLaunch(), state, folders, runners.cp);

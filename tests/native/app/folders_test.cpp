@@ -144,7 +144,7 @@ TEST(FoldersTest, StartUpFindsTheSteamClientAndTheGame) {
       s.services.search.AddFile(file);
     const TForm1& form = s.Start();
 
-    const bench::Folders& f = form.Folders();
+    const core::Folders& f = form.Folders();
     EXPECT_EQ(f.SteamFolder, c.steamFolder) << c.what;
     EXPECT_EQ(f.GamesFolder, c.gamesFolder) << c.what;
     // A game not found has no folders of its own, not names relative to the current folder.
@@ -228,12 +228,12 @@ TEST(FoldersTest, TheGameBrowseChangesNothingWithoutTheProductKey) {
   s.Store("Path", "D:\\Old\\");
   s.services.files.AddFile("D:\\Old\\half-life 2 episode two\\hl2.exe", "the game");
   const TForm1& form = s.Start();
-  s.services.registry.DeleteKey(bench::kProductRoot, std::string(bench::kProductKey));
+  s.services.registry.DeleteKey(core::kProductRoot, std::string(core::kProductKey));
   s.services.fileDialogs.choices.push_back("X:\\Games\\half-life 2 episode two\\hl2.exe");
   s.Control<ui::PictureButton>("RzToolButton2").HandleClick();
   EXPECT_EQ(s.Control<ui::Edit>("HL2PathEdit").Text(), "D:\\Old\\");
   EXPECT_EQ(form.Folders().GamesFolder, "D:\\Old\\");
-  EXPECT_FALSE(s.services.registry.KeyExists(bench::kProductRoot, std::string(bench::kProductKey)));
+  EXPECT_FALSE(s.services.registry.KeyExists(core::kProductRoot, std::string(core::kProductKey)));
 }
 
 TEST(FoldersTest, TheResultsBrowseKeepsADriveRootAndEndsOtherFoldersWithASeparator) {

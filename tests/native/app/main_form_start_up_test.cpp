@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/main_form.h"
-#include "bench/product_key.h"
+#include "core/product_key.h"
 #include "tests/native/app/installed_machine.h"
 #include "tests/native/app/started_form.h"
 #include "ui/check_group.h"

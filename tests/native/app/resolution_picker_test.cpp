@@ -186,13 +186,13 @@ TEST_F(ResolutionPickerTest, WaysOutWithoutASizeChangeNothing) {
 }
 
 TEST_F(ResolutionPickerTest, WithoutTheProductKeyAddFillsTheFieldsAndStoresNothing) {
-  machine.services.registry.DeleteKey(bench::kProductRoot, std::string(bench::kProductKey));
+  machine.services.registry.DeleteKey(core::kProductRoot, std::string(core::kProductKey));
   Open();
   Tick("800 x 600");
   PressAdd();
   EXPECT_EQ(Field("CusWidth").Text(), "800");
   EXPECT_EQ(Field("CusHeight").Text(), "600");
-  EXPECT_FALSE(bench::ProductKeyExists(machine.services.registry));
+  EXPECT_FALSE(core::ProductKeyExists(machine.services.registry));
   ExpectClosedOverAnEnabledMainWindow();
 }
 

@@ -214,12 +214,12 @@ TEST(SettingsStartUpTest, TheStoredCustomSizeIsKeptOnlyWhileTheDisplayOffersIt) 
 
 TEST(SettingsStartUpTest, WithoutTheProductKeyNothingIsReadOrWritten) {
   StartedForm s;
-  s.services.registry.DeleteKey(bench::kProductRoot, std::string(bench::kProductKey));
+  s.services.registry.DeleteKey(core::kProductRoot, std::string(core::kProductKey));
   s.services.display.modes = {{640, 480}};
   s.SetSteamPath("c:/steam");
   s.services.search.AddFile("c:/steam/steamapps\\common\\half-life 2 episode two\\hl2.exe");
   s.Start();
-  EXPECT_FALSE(s.services.registry.KeyExists(bench::kProductRoot, std::string(bench::kProductKey)));
+  EXPECT_FALSE(s.services.registry.KeyExists(core::kProductRoot, std::string(core::kProductKey)));
   EXPECT_TRUE(s.services.search.Searches().empty());
   EXPECT_EQ(s.Control<ui::Edit>("HL2PathEdit").Text(), "");
   EXPECT_EQ(s.Control<ui::Edit>("ResEdit").Text(), "");

@@ -141,7 +141,7 @@ StartedForm& Started(StartedForm& s) {
   s.services.display.modes = {{640, 480}, {800, 600}, {1920, 1200}};
   s.Start();
   for (const char* name : kWrittenValues)
-    s.services.registry.WriteString(bench::kProductRoot, std::string(bench::kProductKey), name,
+    s.services.registry.WriteString(core::kProductRoot, std::string(core::kProductKey), name,
                                     "before");
   return s;
 }
@@ -163,12 +163,11 @@ TEST(SettingsWritersTest, NothingIsWrittenWithoutTheProductKey) {
   for (const Trigger& trigger : Triggers()) {
     StartedForm s;
     Started(s);
-    s.services.registry.DeleteKey(bench::kProductRoot, std::string(bench::kProductKey));
+    s.services.registry.DeleteKey(core::kProductRoot, std::string(core::kProductKey));
     const int attemptedBefore = s.services.registry.attemptedWrites;
     trigger.act(s);
     EXPECT_EQ(s.services.registry.attemptedWrites, attemptedBefore) << trigger.what;
-    EXPECT_FALSE(
-        s.services.registry.KeyExists(bench::kProductRoot, std::string(bench::kProductKey)))
+    EXPECT_FALSE(s.services.registry.KeyExists(core::kProductRoot, std::string(core::kProductKey)))
         << trigger.what;
   }
 }

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "app/main_form.h"
-#include "bench/product_key.h"
-#include "bench/steam_key.h"
+#include "core/product_key.h"
+#include "core/steam_key.h"
 #include "tests/fakes/fake_app_services.h"
 
 namespace tamsendor::testing {
@@ -20,15 +20,15 @@ struct StartedForm {
   std::unique_ptr<app::TForm1> form;
 
   void Store(std::string_view name, const std::string& value) {
-    bench::WriteProductValue(services.registry, name, value);
+    core::WriteProductValue(services.registry, name, value);
   }
   // nullopt: the value does not exist.
   std::optional<std::string> Stored(std::string_view name) const {
-    return services.registry.ReadString(bench::kProductRoot, std::string(bench::kProductKey),
+    return services.registry.ReadString(core::kProductRoot, std::string(core::kProductKey),
                                         std::string(name));
   }
   void SetSteamPath(const std::string& path) {
-    services.registry.WriteString(bench::kSteamRoot, bench::kSteamKey, "SteamPath", path);
+    services.registry.WriteString(core::kSteamRoot, core::kSteamKey, "SteamPath", path);
   }
 
   // Starts the window and lets the splash's time pass, so the whole start-up has run.

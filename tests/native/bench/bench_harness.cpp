@@ -29,7 +29,7 @@ BenchHarness::BenchHarness()
     }
   };
   writeHeader = [this] { ++headerWrites; };
-  registry.CreateKey(kProductRoot, std::string(kProductKey));
+  registry.CreateKey(core::kProductRoot, std::string(core::kProductKey));
   folders.SteamFolder = "c:/steam/";
   folders.GameModFolder = "C:\\steam\\steamapps\\common\\half-life 2 episode two\\ep2\\";
   cp.OnTerminate = [this](TJvCreateProcess& sender, std::uint32_t code) {

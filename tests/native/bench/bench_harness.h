@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "bench/benchmark_start.h"
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "bench/process_runner.h"
-#include "bench/product_key.h"
+#include "core/product_key.h"
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"
 #include "bench/run_state.h"
@@ -67,7 +67,7 @@ class BenchHarness {
   ui::ComboBox& RunNumberBox = controls.RunNumberBox;
 
   RunState state;
-  Folders folders;
+  core::Folders folders;
   std::vector<Collected> collected;
   std::vector<std::string> runsLabelAtLaunch;
   int directXStarts = 0;

@@ -189,7 +189,8 @@ TEST(BenchmarkRunTest, NoRunNumberEverChosenRunsOncePerResolution) {
   h.RunToEnd();
   EXPECT_EQ(h.LaunchedSizes(), (Sizes{Size(640, 480), Size(800, 600)}));
   EXPECT_EQ(h.state.RunCount, 1);
-  EXPECT_FALSE(h.registry.ValueExists(kProductRoot, std::string(kProductKey), "RunNumber"));
+  EXPECT_FALSE(
+      h.registry.ValueExists(core::kProductRoot, std::string(core::kProductKey), "RunNumber"));
 }
 
 TEST(BenchmarkRunTest, ARunCountChangedDuringTheBenchmarkCountsFromTheNextRunEnd) {
@@ -237,7 +238,8 @@ TEST(BenchmarkStartTest, ProgressTextsAndStoredRunCount) {
   BenchHarness h;
   h.Choose({3}, 3);
   h.start.BenchButtonClick();
-  EXPECT_EQ(h.registry.ReadString(kProductRoot, std::string(kProductKey), "RunNumber"), "3");
+  EXPECT_EQ(h.registry.ReadString(core::kProductRoot, std::string(core::kProductKey), "RunNumber"),
+            "3");
   EXPECT_EQ(h.RunsLabel.Caption(), "Runs: 3/1");
   EXPECT_TRUE(h.RunsLabel.Visible());
   EXPECT_TRUE(h.Label21.Visible());
@@ -266,9 +268,9 @@ TEST(BenchmarkStartTest, CachedDirectXFactsSkipTheDiagnostic) {
   };
   for (const Case& c : cases) {
     BenchHarness h;
-    const std::string key(kProductKey);
-    h.registry.WriteString(kProductRoot, key, "Display Memory", c.memory);
-    h.registry.WriteString(kProductRoot, key, "Driver Version", c.driver);
+    const std::string key(core::kProductKey);
+    h.registry.WriteString(core::kProductRoot, key, "Display Memory", c.memory);
+    h.registry.WriteString(core::kProductRoot, key, "Driver Version", c.driver);
     h.Choose({0}, 1);
     h.start.BenchButtonClick();
     EXPECT_EQ(h.directXStarts, c.diagnostics) << c.memory;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "bench/resolution_table.h"
+#include "core/resolution_table.h"
 #include "bench/time_stamps.h"
 
 namespace tamsendor::bench {
@@ -50,14 +50,14 @@ TEST(LaunchLineTest, FirstBenchmarkWithoutHeapChoiceLeavesTwoBlanks) {
 }
 
 TEST(ResolutionTableTest, TagsAndSizes) {
-  EXPECT_EQ(kResolutionTable[6].SettingName, "hdw1");
-  EXPECT_EQ(kResolutionTable[6].Tag, "hdtv1");
-  EXPECT_EQ(kResolutionTable[8].ProgressCaption,
+  EXPECT_EQ(core::kResolutionTable[6].SettingName, "hdw1");
+  EXPECT_EQ(core::kResolutionTable[6].Tag, "hdtv1");
+  EXPECT_EQ(core::kResolutionTable[8].ProgressCaption,
             "Resolution: 1920 \xC3\x97 1200 (HD WideScreen)...");
-  EXPECT_EQ(RowOfTag("hdtv3"), 8);
-  EXPECT_EQ(RowOfTag("HDTV3"), std::nullopt) << "tags compare case-sensitively";
-  EXPECT_EQ(RowOfTag("custom"), std::nullopt);
-  for (const ResolutionEntry& row : kResolutionTable) {
+  EXPECT_EQ(core::RowOfTag("hdtv3"), 8);
+  EXPECT_EQ(core::RowOfTag("HDTV3"), std::nullopt) << "tags compare case-sensitively";
+  EXPECT_EQ(core::RowOfTag("custom"), std::nullopt);
+  for (const core::ResolutionEntry& row : core::kResolutionTable) {
     EXPECT_EQ(row.ModeText, std::to_string(row.Width) + " x " + std::to_string(row.Height));
     EXPECT_EQ(row.ErrorText, row.Row == 3 ? "Program error." : "Program error, benchmark aborted!");
   }

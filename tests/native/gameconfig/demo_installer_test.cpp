@@ -4,7 +4,7 @@
 
 #include <deque>
 
-#include "bench/product_key.h"
+#include "core/product_key.h"
 #include "platform/path_text.h"
 #include "tests/native/gameconfig/game_folder.h"
 
@@ -18,7 +18,7 @@ bool Install(GameFolder& g) {
 }
 
 std::string StoredDemo(const GameFolder& g) {
-  return g.registry.ReadString(bench::kProductRoot, std::string(bench::kProductKey), "Demo")
+  return g.registry.ReadString(core::kProductRoot, std::string(core::kProductKey), "Demo")
       .value_or("<none>");
 }
 
@@ -199,7 +199,7 @@ TEST(DemoInstallerTest, TheChoiceIsStoredAndEnablesTheCustomField) {
   EXPECT_FALSE(g.DemoEdit.Enabled());
   EXPECT_FALSE(g.DemoEditButton.Enabled());
 
-  g.registry.DeleteKey(bench::kProductRoot, std::string(bench::kProductKey));
+  g.registry.DeleteKey(core::kProductRoot, std::string(core::kProductKey));
   g.demo.SetItemIndex(2);  // no key: nothing stored, the field still follows
   EXPECT_TRUE(g.DemoEdit.Enabled());
   g.demos.demoMouseLeave();
@@ -228,7 +228,7 @@ TEST(DemoInstallerTest, TheUsersDemoFileIsChosenInTheSystemsDialog) {
 
   g.demos.DemoEditButtonClick();
   EXPECT_EQ(g.DemoEdit.Text(), "D:\\Demos\\run.dem");
-  EXPECT_EQ(g.registry.ReadString(bench::kProductRoot, std::string(bench::kProductKey), "Demoname"),
+  EXPECT_EQ(g.registry.ReadString(core::kProductRoot, std::string(core::kProductKey), "Demoname"),
             "D:\\Demos\\run.dem");
   ASSERT_EQ(g.fileDialogs.shown.size(), 2u);
   EXPECT_EQ(g.fileDialogs.shown[1].filter, "Half-Life 2 demo file (*.dem)|*.dem");

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "bench/folders.h"
+#include "core/folders.h"
 #include "bench/run_state.h"
 #include "gameconfig/autoexec_files.h"
 #include "gameconfig/demo_installer.h"
@@ -47,7 +47,7 @@ struct GameFolder {
   fakes::FakeShortWait wait;
   fakes::FakeFileDialogs fileDialogs;
   bench::RunState state;
-  bench::Folders folders;
+  core::Folders folders;
   AutoexecFiles autoexec{{controls.HDRBox, controls.MBlurBox, controls.ColorCorrBox},
                          files,
                          dialogs,

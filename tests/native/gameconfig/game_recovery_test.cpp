@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "bench/product_key.h"
+#include "core/product_key.h"
 #include "gameconfig/autoexec_text.h"
 #include "tests/native/gameconfig/game_folder.h"
 
@@ -13,11 +13,11 @@ using testing::GameFolder;
 using testing::kUsersFile;
 
 std::string Stored(const GameFolder& g, const char* name) {
-  return g.registry.ReadString(bench::kProductRoot, std::string(bench::kProductKey), name)
+  return g.registry.ReadString(core::kProductRoot, std::string(core::kProductKey), name)
       .value_or("<none>");
 }
 void Store(GameFolder& g, const char* name, const char* value) {
-  g.registry.WriteString(bench::kProductRoot, std::string(bench::kProductKey), name, value);
+  g.registry.WriteString(core::kProductRoot, std::string(core::kProductKey), name, value);
 }
 
 TEST(GameRecoveryTest, TheStartUpQuestion) {
@@ -102,7 +102,7 @@ TEST(GameRecoveryTest, EveryWayOutSavesTheNoteForgetsTheFactsAndRemovesTheShippe
   }
   // Without the product key nothing is written.
   GameFolder g;
-  g.registry.DeleteKey(bench::kProductRoot, std::string(bench::kProductKey));
+  g.registry.DeleteKey(core::kProductRoot, std::string(core::kProductKey));
   g.recovery.FormClose();
   EXPECT_TRUE(g.registry.writes.empty());
 }

@@ -7,7 +7,7 @@
 
 #include "app/main_form.h"
 #include "app/picker_form.h"
-#include "bench/product_key.h"
+#include "core/product_key.h"
 #include "platform/win32/controls/form_window.h"
 #include "platform/win32/text.h"
 #include "tests/fakes/fake_app_services.h"
@@ -140,8 +140,8 @@ TEST_F(PickerWindowTest, ClickingAnItemThenAddFillsTheMainWindowsFields) {
       << "\"Add\" did not close the picker";
   EXPECT_EQ(FieldShown("CusWidth"), "1024");
   EXPECT_EQ(FieldShown("CusHeight"), "768");
-  EXPECT_EQ(bench::ReadProductValue(services.registry, "CusW"), "1024");
-  EXPECT_EQ(bench::ReadProductValue(services.registry, "CusH"), "768");
+  EXPECT_EQ(core::ReadProductValue(services.registry, "CusW"), "1024");
+  EXPECT_EQ(core::ReadProductValue(services.registry, "CusH"), "768");
   EXPECT_TRUE(IsWindowEnabled(Main()));
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "bench/product_key.h"
+#include "core/product_key.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_registry.h"
 #include "tests/fakes/fake_app_services.h"

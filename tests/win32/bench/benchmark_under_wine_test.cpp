@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "bench/benchmark_start.h"
-#include "bench/product_key.h"
+#include "core/product_key.h"
 #include "bench/process_runner.h"
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"

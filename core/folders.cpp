@@ -1,6 +1,6 @@
-#include "bench/folders.h"
+#include "core/folders.h"
 
-namespace tamsendor::bench {
+namespace tamsendor::core {
 
 namespace {
 
@@ -25,4 +25,4 @@ std::string StoredFolderText(std::string_view stored, char separator) {
   return EndWithSeparator(std::string(stored), separator);
 }
 
-}  // namespace tamsendor::bench
+}  // namespace tamsendor::core

@@ -5,7 +5,7 @@
 
 #include "platform/registry.h"
 
-namespace tamsendor::bench {
+namespace tamsendor::core {
 
 // The program's own settings, under HKEY_LOCAL_MACHINE. The installer creates the key; the
 // program never does, and skips every read and write when it is missing.
@@ -31,4 +31,4 @@ inline bool WriteProductValue(platform::Registry& registry, std::string_view nam
   return registry.WriteString(kProductRoot, std::string(kProductKey), std::string(name), value);
 }
 
-}  // namespace tamsendor::bench
+}  // namespace tamsendor::core

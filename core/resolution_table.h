@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace tamsendor::bench {
+namespace tamsendor::core {
 
 // One offered resolution. The table order is the order in which a benchmark runs them.
 struct ResolutionEntry {
@@ -68,4 +68,4 @@ bool IsPixelCountText(std::string_view text);
 // case-sensitive, as the tags are compared.
 std::optional<int> RowOfTag(std::string_view tag);
 
-}  // namespace tamsendor::bench
+}  // namespace tamsendor::core

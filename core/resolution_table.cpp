@@ -1,6 +1,6 @@
-#include "bench/resolution_table.h"
+#include "core/resolution_table.h"
 
-namespace tamsendor::bench {
+namespace tamsendor::core {
 
 bool IsPixelCountText(std::string_view text) {
   constexpr std::size_t kMostDigits = 5;
@@ -21,4 +21,4 @@ std::optional<int> RowOfTag(std::string_view tag) {
   return std::nullopt;
 }
 
-}  // namespace tamsendor::bench
+}  // namespace tamsendor::core

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace tamsendor::bench {
+namespace tamsendor::core {
 
 // The game's own folder inside `GamesFolder`, where its hl2.exe lies.
 inline constexpr char kGameFolderName[] = "half-life 2 episode two\\";
@@ -29,4 +29,4 @@ std::string EndWithSeparator(std::string folder, char separator);
 // file names and the game's command line.
 std::string StoredFolderText(std::string_view stored, char separator);
 
-}  // namespace tamsendor::bench
+}  // namespace tamsendor::core
