@@ -15,7 +15,7 @@
 #include "platform/ui_thread.h"
 #include "platform/user_identity.h"
 #include "platform/window_placement.h"
-#include "sysinfo/adapter_facts.h"
+#include "platform/adapter_probes.h"
 
 namespace tamsendor::app {
 
@@ -33,7 +33,7 @@ struct AppServices {
   platform::DisplayModes& display;
   platform::DocumentOpener& opener;
   const platform::HostFacts& host;
-  sysinfo::AdapterProbes& probes;
+  platform::AdapterProbes& probes;
   platform::ProgramImage& program;
   platform::FileSearch& search;
   platform::FileDialogs& fileDialogs;

@@ -5,7 +5,6 @@
 #include "core/product_key.h"
 #include "core/steam_key.h"
 #include "gameconfig/user_sid.h"
-#include "sysinfo/directx_facts.h"
 #include "ui/busy_indicator.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -29,39 +28,44 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
       controls_(MainFormLayout(), services.timers),
       lifecycle_(application, form_, cleanUp_),
       pages_(controls_.Get<ui::PageControl>("PageControl")),
-      gameSettings_(GameSettingsControls(), services.registry, state_),
+      directx_(services.registry, controls_.Get<ui::BusyIndicator>("AdvCircularProgress1")),
+      gameSettings_(GameSettingsControls(), services.registry),
       autoexec_({controls_.Get<ui::ComboBox>("HDRBox"), controls_.Get<ui::ComboBox>("MBlurBox"),
                  controls_.Get<ui::CheckBox>("ColorCorrBox")},
-                services.files, services.dialogs, services.wait, state_, folders_),
+                services.files, services.dialogs, services.wait, folders_),
       demos_({controls_.Get<ui::RadioGroup>("demo"), controls_.Get<ui::Edit>("DemoEdit"),
               controls_.Get<ui::Control>("DemoEditButton")},
-             services.files, services.registry, services.dialogs, services.fileDialogs, state_,
-             folders_),
+             services.files, services.registry, services.dialogs, services.fileDialogs, folders_),
       recovery_(controls_.Get<ui::Edit>("NoteEdit"), services.files, services.registry,
-                services.dialogs, state_, folders_, autoexec_, demos_),
+                services.dialogs, folders_, autoexec_, demos_),
       preparation_(folders_, services.files, services.dialogs, autoexec_, demos_, gameSettings_),
       runners_(services.launcher),
-      launcher_(LaunchControls(), state_, folders_, runners_.cp),
-      collection_(CollectionControls(),
-                  {services.placement, services.files, services.dialogs, services.fileDialogs,
-                   services.opener, services.clock, services.host, services.probes},
-                  state_, folders_,
-                  {[this] { return autoexec_.RestoreAutoexec(); },
-                   [this] { recovery_.CleanUpAfterBenchmark(); }}),
-      sequencer_(state_, launcher_, controls_.Get<ui::Label>("RunsLabel"), services.processes,
-                 services.timers, [this] { collection_.CollectResults(); }),
-      start_(StartControls(),
-             {services.placement, services.files, services.processes, services.registry,
-              services.dialogs, services.clock},
-             state_, folders_, runners_.cp2, launcher_,
-             {[this] {
-                // No DirectX diagnostic yet: the report says "indeterminable".
-                sysinfo::SetDirectXFactsIndeterminable(
-                    state_, controls_.Get<ui::BusyIndicator>("AdvCircularProgress1"));
-                start_.StartBenchmark();
-              },
-              [this] { return preparation_.PrepareGame(); },
-              [this] { collection_.WriteReportHeader(); }}),
+      launcher_(LaunchControls(), folders_, runners_.cp),
+      collection_(
+          CollectionControls(),
+          {services.files, services.dialogs, services.fileDialogs, services.opener, services.clock,
+           services.host, services.probes},
+          folders_,
+          {[this] { autoexec_.RestoreAutoexec(); }, [this] { recovery_.CleanUpAfterBenchmark(); }}),
+      sequencer_(launcher_, controls_.Get<ui::Label>("RunsLabel"), services.processes,
+                 services.placement, services.timers,
+                 [this](const core::RunState& progress) { collection_.CollectResults(progress); }),
+      start_(
+          StartControls(),
+          {services.files, services.processes, services.registry, services.dialogs, services.clock},
+          folders_, runners_.cp2, launcher_, sequencer_,
+          {[this] { return directx_.TakeCachedFacts(); },
+           [this] {
+             // No DirectX diagnostic yet: the report says "indeterminable".
+             directx_.SetDirectXFactsIndeterminable();
+             start_.StartBenchmark();
+           },
+           [this]() -> std::optional<std::string> {
+             if (!preparation_.PrepareGame())
+               return std::nullopt;
+             return demos_.DemoName();
+           },
+           [this] { WriteReportHeader(); }}),
       store_(services.registry, services.files, StoredChoices()),
       writers_(services.registry, StoredChoices()),
       heapAdvice_(services.registry, services.dialogs, services.host,
@@ -134,6 +138,13 @@ SettingsControls TForm1::StoredChoices() {
           c.Get<ui::CheckBox>("ColorCorrBox")};
 }
 
+void TForm1::WriteReportHeader() {
+  const sysinfo::DirectXFacts& directX = directx_.Facts();
+  collection_.WriteReportHeader({start_.FileStamp(), start_.DisplayStamp(), demos_.DemoCaption(),
+                                 autoexec_.DetailLevelName(), directX.CardName,
+                                 directX.DisplayMemory, directX.DriverVersion, directX.Sound});
+}
+
 void TForm1::FormCreate() {
   // Nothing else of the start-up shows, or can be touched, while the splash shows.
   splash_.ShowSplash(splashMs_, [this] {
@@ -172,7 +183,8 @@ void TForm1::RunStartUpSteps() {
     store_.ReadCustomResolution(offered);
   }
   store_.ReadFilterLevels();
-  store_.ReadRunNumber(state_);
+  if (const std::optional<int> runCount = store_.ReadRunNumber())
+    sequencer_.SetRunCount(*runCount);
   games_.FindSteamAndGame();
   store_.ReadDemo();
   results_.ReadResultPath();

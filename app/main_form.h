@@ -16,13 +16,13 @@
 #include "bench/process_runner.h"
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"
-#include "bench/run_state.h"
 #include "gameconfig/autoexec_files.h"
 #include "gameconfig/demo_installer.h"
 #include "gameconfig/game_preparation.h"
 #include "gameconfig/game_recovery.h"
 #include "gameconfig/game_settings.h"
 #include "report/result_collection.h"
+#include "sysinfo/directx_facts.h"
 #include "ui/application.h"
 #include "ui/control_set.h"
 #include "ui/form.h"
@@ -44,7 +44,8 @@ class TForm1 {
   ui::Form& Form() { return form_; }
   const ui::ControlSet& Controls() const { return controls_; }
   CloseCleanUp& CleanUp() { return cleanUp_; }
-  const bench::RunState& State() const { return state_; }
+  const core::RunState& Progress() const { return sequencer_.Progress(); }
+  const sysinfo::DirectXFacts& DirectXFacts() const { return directx_.Facts(); }
   const core::Folders& Folders() const { return folders_; }
   const report::ResultCollection& Collection() const { return collection_; }
   const Splash& StartUpSplash() const { return splash_; }
@@ -53,6 +54,9 @@ class TForm1 {
 
  private:
   void FormCreate();
+  // The report starts with what the benchmark's start, the game's preparation and the DirectX
+  // diagnostic know of it.
+  void WriteReportHeader();
   void RunStartUpSteps();
   void Connect();
   bench::LaunchControls LaunchControls();
@@ -71,8 +75,8 @@ class TForm1 {
   WindowLifecycle lifecycle_;
   MainPages pages_;
 
-  bench::RunState state_;
   core::Folders folders_;
+  sysinfo::DirectXInformation directx_;
   gameconfig::GameRegistrySettings gameSettings_;
   gameconfig::AutoexecFiles autoexec_;
   gameconfig::DemoInstaller demos_;

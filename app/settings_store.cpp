@@ -45,10 +45,11 @@ void SettingsStore::ReadFilterLevels() {
   ReadStoredList(registry_, lists_.AALevel);
 }
 
-void SettingsStore::ReadRunNumber(bench::RunState& state) {
+std::optional<int> SettingsStore::ReadRunNumber() {
   ReadStoredList(registry_, lists_.RunNumber);
-  if (c_.RunNumberBox.ItemIndex() >= 0)
-    state.RunCount = c_.RunNumberBox.ItemIndex() + 1;
+  if (c_.RunNumberBox.ItemIndex() < 0)
+    return std::nullopt;
+  return c_.RunNumberBox.ItemIndex() + 1;
 }
 
 void SettingsStore::ReadDemo() {

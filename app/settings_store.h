@@ -1,11 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/display_mode_list.h"
 #include "app/settings_controls.h"
-#include "bench/run_state.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 
@@ -27,8 +27,8 @@ class SettingsStore {
   // "0"). Nothing stored, or "0", leaves the fields empty.
   void ReadCustomResolution(const OfferedModes& offered);
   void ReadFilterLevels();
-  // "RunNumber" 1-5 selects its item and sets the run count; anything else leaves it 0.
-  void ReadRunNumber(bench::RunState& state);
+  // "RunNumber" 1-5 selects its item and gives the run count; anything else gives none.
+  std::optional<int> ReadRunNumber();
   // The chosen demo, and the user's own demo file while it still exists.
   void ReadDemo();
   void ReadNoteAndEngineOptions();

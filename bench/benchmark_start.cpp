@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "bench/launch_line.h"
 #include "bench/process_checks.h"
 #include "core/product_key.h"
 #include "bench/runs_caption.h"
@@ -10,18 +9,8 @@
 
 namespace tamsendor::bench {
 
-namespace {
-
-constexpr char kNoInformation[] = "No information";
-
-}  // namespace
-
 void BenchmarkStart::BenchButtonClick() {
-  const platform::WindowBounds bounds = s_.placement.NormalBounds();
-  state_.SavedLeft = bounds.left;
-  state_.SavedTop = bounds.top;
-  state_.SavedWidth = bounds.width;
-  state_.SavedHeight = bounds.height;
+  sequencer_.KeepWindowBounds();
 
   c_.StatusInfo.SetCaption("");
   // Without a game folder the name alone would point into whatever folder is current.
@@ -32,13 +21,11 @@ void BenchmarkStart::BenchButtonClick() {
   }
 
   c_.BenchButton.SetEnabled(false);
-  state_.ReportPath.clear();
-  state_.AutoexecRestored = false;
   c_.Label21.SetVisible(false);
   c_.RunsLabel.SetVisible(false);
 
-  IsSteamRunning(s_.processes, state_);
-  if (!state_.SteamRunning) {
+  IsSteamRunning(s_.processes, SteamRunning_);
+  if (!SteamRunning_) {
     OfferToStartSteam();
     return;
   }
@@ -48,17 +35,9 @@ void BenchmarkStart::BenchButtonClick() {
   c_.Panel2.SetVisible(true);
   c_.MainWindow.Repaint();
 
-  state_.RunsDone = 0;
-  state_.ScoreTotal = 0;
   StoreRunCount();
 
-  const std::string displayMemory = core::ReadProductValue(s_.registry, "Display Memory");
-  if (!displayMemory.empty()) {
-    const std::string driver = core::ReadProductValue(s_.registry, "Driver Version");
-    const std::string sound = core::ReadProductValue(s_.registry, "Sound");
-    state_.DxDisplayMemory = displayMemory;
-    state_.DxDriverVersion = driver.empty() ? kNoInformation : driver;
-    state_.DxSound = sound.empty() ? kNoInformation : sound;
+  if (steps_.TakeCachedDirectXFacts()) {
     StartBenchmark();
     return;
   }
@@ -94,21 +73,17 @@ void BenchmarkStart::StoreRunCount() {
     return;
   const std::string count = std::to_string(index + 1);
   core::WriteProductValue(s_.registry, "RunNumber", count);
-  state_.RunCount = index + 1;
+  sequencer_.SetRunCount(index + 1);
 }
 
 void BenchmarkStart::StartBenchmark() {
   c_.MainWindow.Repaint();
-  state_.ChosenCount = 0;
-  state_.FinishedCount = 0;
-  // No run number ever chosen: one run per resolution, as if "1" had been.
-  if (state_.RunCount < 1)
-    state_.RunCount = 1;
+  sequencer_.BeginBenchmark(launcher_.ChosenCount());
+  const core::RunState& progress = sequencer_.Progress();
   // Set for one run too: the label must not show an earlier benchmark's count.
-  c_.RunsLabel.SetCaption(RunsCaption(state_.RunCount, 1));
+  c_.RunsLabel.SetCaption(RunsCaption(progress.RunCount, 1));
 
-  state_.ChosenCount = launcher_.ChosenCount();
-  if (state_.ChosenCount < 1) {
+  if (progress.ChosenCount < 1) {
     s_.dialogs.ShowMessage("Please, choose a resolution of Half-Life 2 Episode Two.");
     c_.BenchButton.SetEnabled(true);
     c_.Panel2.SetVisible(false);
@@ -116,18 +91,19 @@ void BenchmarkStart::StartBenchmark() {
   }
 
   c_.MainWindow.Repaint();
-  state_.FileStamp = MakeFileStamp(s_.clock.NowShortDateLongTime());
-  state_.DisplayStamp = s_.clock.NowShortDateLongTime();
+  FileStamp_ = MakeFileStamp(s_.clock.NowShortDateLongTime());
+  DisplayStamp_ = s_.clock.NowShortDateLongTime();
 
-  if (!steps_.PrepareGame()) {
+  std::optional<std::string> demoName = steps_.PrepareGame();
+  if (!demoName) {
     c_.BenchButton.SetEnabled(true);
     c_.Panel2.SetVisible(false);
     return;
   }
 
-  BuildLaunchFragments({c_.FastZBox.Checked(), c_.RefreshBox.ItemIndex(),
-                        c_.HeapsizeBox.ItemIndex(), c_.DXLevelBox.ItemIndex()},
-                       state_);
+  launcher_.TakeLaunchChoices({c_.FastZBox.Checked(), c_.RefreshBox.ItemIndex(),
+                               c_.HeapsizeBox.ItemIndex(), c_.DXLevelBox.ItemIndex()},
+                              std::move(*demoName));
   steps_.WriteReportHeader();
 
   c_.Label21.SetVisible(true);
@@ -137,7 +113,7 @@ void BenchmarkStart::StartBenchmark() {
   c_.Label20.SetCaption("Benchmarking in progress...");
 
   // The members hand over along the table to the first chosen one; the custom size comes last.
-  launcher_.LaunchResolution(0);
+  sequencer_.LaunchFirstResolution();
 }
 
 }  // namespace tamsendor::bench

@@ -22,15 +22,16 @@ void TakeFragment(const std::array<std::string_view, N>& fragments, int index,
 
 }  // namespace
 
-void BuildLaunchFragments(const LaunchChoices& choices, RunState& state) {
-  state.FastZFragment = choices.fastZ ? "+r_fastzreject 1" : "+r_fastzreject 0";
-  TakeFragment(kRefreshFragments, choices.refreshIndex, state.RefreshFragment);
-  TakeFragment(kHeapFragments, choices.heapIndex, state.HeapFragment);
-  TakeFragment(kDxLevelFragments, choices.dxLevelIndex, state.DxLevelFragment);
+void BuildLaunchFragments(const LaunchChoices& choices, LaunchFragments& fragments) {
+  fragments.FastZFragment = choices.fastZ ? "+r_fastzreject 1" : "+r_fastzreject 0";
+  TakeFragment(kRefreshFragments, choices.refreshIndex, fragments.RefreshFragment);
+  TakeFragment(kHeapFragments, choices.heapIndex, fragments.HeapFragment);
+  TakeFragment(kDxLevelFragments, choices.dxLevelIndex, fragments.DxLevelFragment);
 }
 
 std::string BuildLaunchLine(std::string_view steamFolder, std::string_view width,
-                            std::string_view height, const RunState& state) {
+                            std::string_view height, const LaunchFragments& fragments,
+                            std::string_view demoName) {
   std::string line(steamFolder);
   line +=
       "steam.exe -silent -applaunch 420 -preload -novid -mat_preloadshaders -nocdaudio "
@@ -39,9 +40,10 @@ std::string BuildLaunchLine(std::string_view steamFolder, std::string_view width
   line += " -height ";
   line += height;
   line += " ";
-  line += state.FastZFragment + " " + state.RefreshFragment + " " + state.HeapFragment + " " +
-          state.DxLevelFragment;
-  line += " +timedemoquit " + state.DemoName;
+  line += fragments.FastZFragment + " " + fragments.RefreshFragment + " " + fragments.HeapFragment +
+          " " + fragments.DxLevelFragment;
+  line += " +timedemoquit ";
+  line += demoName;
   return line;
 }
 

@@ -4,14 +4,14 @@
 
 namespace tamsendor::bench {
 
-void IsSteamRunning(const platform::ProcessTable& processes, RunState& state) {
+void IsSteamRunning(const platform::ProcessTable& processes, bool& SteamRunning) {
   const auto list = processes.List();
   if (!list)
     return;
   std::string names;
   for (const platform::ProcessEntry& entry : *list)
     names += entry.exeName + "\r\n";
-  state.SteamRunning = platform::FoldCase(names).find("steam.exe") != std::string::npos;
+  SteamRunning = platform::FoldCase(names).find("steam.exe") != std::string::npos;
 }
 
 bool IsGameRunning(const platform::ProcessTable& processes) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "bench/run_state.h"
 #include "platform/processes.h"
 
 namespace tamsendor::bench {
@@ -8,7 +7,7 @@ namespace tamsendor::bench {
 // Sets SteamRunning: true when "steam.exe" occurs anywhere in the lower-cased list of running
 // program names (so "mysteam.exe" counts too). When the list cannot be taken the previous answer
 // stays.
-void IsSteamRunning(const platform::ProcessTable& processes, RunState& state);
+void IsSteamRunning(const platform::ProcessTable& processes, bool& SteamRunning);
 
 // The game check: the first listed process named "hl2.exe" (any case) counts as the game, and
 // it runs while a zero wait on it times out.

@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "bench/launch_line.h"
-
 namespace tamsendor::bench {
 
 bool ResolutionLauncher::IsChosen(int member) const {
@@ -32,34 +30,37 @@ int ResolutionLauncher::MemberOfTag(std::string_view tag) {
   return core::RowOfTag(tag).value_or(-1);
 }
 
-void ResolutionLauncher::LaunchResolution(int member) {
+void ResolutionLauncher::TakeLaunchChoices(const LaunchChoices& choices, std::string demoName) {
+  BuildLaunchFragments(choices, fragments_);
+  demoName_ = std::move(demoName);
+}
+
+std::string_view ResolutionLauncher::LaunchResolution(int member) {
   // A row that is not ticked hands over along the table; the custom member ends the chain.
   while (member < kCustomMember && !IsChosen(member))
     ++member;
   if (member < kCustomMember) {
     const core::ResolutionEntry& row = core::kResolutionTable[static_cast<std::size_t>(member)];
-    Launch(std::to_string(row.Width), std::to_string(row.Height), row.Tag, row.ProgressCaption,
+    Launch(std::to_string(row.Width), std::to_string(row.Height), row.ProgressCaption,
            row.ErrorText);
-    return;
+    return row.Tag;
   }
   if (member != kCustomMember || !IsChosen(kCustomMember))
-    return;
+    return {};
   const std::string& width = c_.CusWidth.Text();
   const std::string& height = c_.CusHeight.Text();
-  Launch(width, height, core::CustomResolution::Tag,
-         "Resolution: " + width + " \xC3\x97 " + height + " (Custom)...",
+  Launch(width, height, "Resolution: " + width + " \xC3\x97 " + height + " (Custom)...",
          core::CustomResolution::ErrorText);
+  return core::CustomResolution::Tag;
 }
 
 void ResolutionLauncher::Launch(std::string_view width, std::string_view height,
-                                std::string_view tag, std::string_view progressCaption,
-                                std::string_view errorText) {
+                                std::string_view progressCaption, std::string_view errorText) {
   c_.Label21.SetCaption(std::string(progressCaption));
   c_.MainWindow.Repaint();  // the caption shows before the game takes the screen
-  state_.CurrentTag = tag;
-  state_.LaunchLine = BuildLaunchLine(folders_.SteamFolder, width, height, state_);
+  LaunchLine_ = BuildLaunchLine(folders_.SteamFolder, width, height, fragments_, demoName_);
   cp_.CurrentDirectory = folders_.SteamFolder;
-  cp_.CommandLine = state_.LaunchLine;
+  cp_.CommandLine = LaunchLine_;
   try {
     cp_.Run();
   } catch (const platform::OsError&) {

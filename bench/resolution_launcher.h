@@ -4,9 +4,9 @@
 #include <string_view>
 
 #include "core/folders.h"
+#include "bench/launch_line.h"
 #include "bench/process_runner.h"
 #include "core/resolution_table.h"
-#include "bench/run_state.h"
 #include "ui/check_box.h"
 #include "ui/check_group.h"
 #include "ui/edit.h"
@@ -36,12 +36,16 @@ class ResolutionLauncher {
  public:
   static constexpr int kCustomMember = core::kResolutionRows;  // the member after row 8
 
-  ResolutionLauncher(const LaunchControls& controls, RunState& state, const core::Folders& folders,
+  ResolutionLauncher(const LaunchControls& controls, const core::Folders& folders,
                      TJvCreateProcess& cp)
-      : c_(controls), state_(state), folders_(folders), cp_(cp) {}
+      : c_(controls), folders_(folders), cp_(cp) {}
 
-  // The member for `member` (0-8 for the rows, kCustomMember for the custom size).
-  void LaunchResolution(int member);
+  // What every launch of this benchmark passes the game: the engine options and the demo.
+  void TakeLaunchChoices(const LaunchChoices& choices, std::string demoName);
+  // The member for `member` (0-8 for the rows, kCustomMember for the custom size). Returns the
+  // tag of the resolution launched (also when the launch could not start), or empty text when
+  // no member launched.
+  std::string_view LaunchResolution(int member);
 
   // Whether a member would launch rather than hand over or do nothing.
   bool IsChosen(int member) const;
@@ -50,16 +54,21 @@ class ResolutionLauncher {
   // tag.
   static int MemberOfTag(std::string_view tag);
 
+  // The last launch command line built.
+  const std::string& LaunchLine() const { return LaunchLine_; }
+
   // A launch that could not start ends the benchmark as a stopped one: the status keeps the
   // error, and whoever changed the game for the benchmark puts it back here.
   std::function<void()> OnLaunchFailed;
 
  private:
-  void Launch(std::string_view width, std::string_view height, std::string_view tag,
-              std::string_view progressCaption, std::string_view errorText);
+  void Launch(std::string_view width, std::string_view height, std::string_view progressCaption,
+              std::string_view errorText);
 
   LaunchControls c_;
-  RunState& state_;
+  LaunchFragments fragments_;
+  std::string demoName_;  // the name given after "+timedemoquit"
+  std::string LaunchLine_;
   const core::Folders& folders_;
   TJvCreateProcess& cp_;
 };

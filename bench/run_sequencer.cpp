@@ -19,18 +19,35 @@ void RunSequencer::Wait(std::uint32_t milliseconds, void (RunSequencer::*next)()
   });
 }
 
+void RunSequencer::BeginBenchmark(int chosenCount) {
+  state_.ChosenCount = chosenCount;
+  state_.FinishedCount = 0;
+  state_.RunsDone = 0;
+  if (state_.RunCount < 1)
+    state_.RunCount = 1;
+}
+
+void RunSequencer::Launch(int member) {
+  state_.CurrentTag = launcher_.LaunchResolution(member);
+}
+
+void RunSequencer::Collect() {
+  placement_.SetBounds(savedBounds_);
+  CollectResults_(state_);
+}
+
 void RunSequencer::cpTerminate(TJvCreateProcess&, std::uint32_t) {
   // Steam's own process may end long before the game has even started.
   Wait(kSettleMs, &RunSequencer::Poll);
 }
 
 void RunSequencer::WaitForGameExit() {
-  state_.GameRunning = IsGameRunning(processes_);
+  GameRunning_ = IsGameRunning(processes_);
 }
 
 void RunSequencer::Poll() {
   WaitForGameExit();
-  if (state_.GameRunning) {
+  if (GameRunning_) {
     Wait(kPollMs, &RunSequencer::Poll);
   } else {
     Wait(kAfterExitMs, &RunSequencer::AfterGameExit);
@@ -48,28 +65,25 @@ void RunSequencer::AfterGameExit() {
 
   ++state_.FinishedCount;
   ++state_.RunsDone;
-  if (state_.RunsDone == 1)
-    state_.HeadingWritten = false;
 
   // "Runs remain" is asked as "fewer than", not "not equal": a run count lowered below the runs
   // already done must end the resolution, not make it run forever.
   if (state_.RunsDone < state_.RunCount) {
     // More runs at this resolution.
     --state_.FinishedCount;
-    CollectResults_();
+    Collect();
     ShowRunNumber(state_.RunsDone + 1);
-    launcher_.LaunchResolution(member);
+    Launch(member);
   } else if (member != ResolutionLauncher::kCustomMember &&
              state_.FinishedCount != state_.ChosenCount) {
     // On to the next chosen resolution; the members hand over to the first ticked one.
-    CollectResults_();
+    Collect();
     state_.RunsDone = 0;
-    state_.HeadingWritten = false;
     ShowRunNumber(1);
-    launcher_.LaunchResolution(member + 1);
+    Launch(member + 1);
   } else {
     // The last run of the last resolution: the collection finishes the benchmark.
-    CollectResults_();
+    Collect();
   }
 }
 

@@ -6,9 +6,10 @@
 
 #include "bench/process_runner.h"
 #include "bench/resolution_launcher.h"
-#include "bench/run_state.h"
+#include "core/run_state.h"
 #include "platform/processes.h"
 #include "platform/ui_thread.h"
+#include "platform/window_placement.h"
 #include "ui/label.h"
 
 namespace tamsendor::bench {
@@ -17,30 +18,45 @@ namespace tamsendor::bench {
 // lets the game settle for 30 s, polls every 5 s until no game process runs, waits 1 s more, has
 // the run collected, and then runs the same resolution again, moves on to the next chosen one,
 // or lets the collection finish the benchmark. The waits are timers, so the window stays
-// responsive and can be closed while a game hangs.
+// responsive and can be closed while a game hangs. It keeps the run progress (`RunState`), which
+// the collection is shown at every call.
 class RunSequencer {
  public:
   static constexpr std::uint32_t kSettleMs = 30000;
   static constexpr std::uint32_t kPollMs = 5000;
   static constexpr std::uint32_t kAfterExitMs = 1000;
 
-  RunSequencer(RunState& state, ResolutionLauncher& launcher, ui::Label& RunsLabel,
-               const platform::ProcessTable& processes, platform::Timers& timers,
-               std::function<void()> CollectResults)
-      : state_(state),
-        launcher_(launcher),
+  RunSequencer(ResolutionLauncher& launcher, ui::Label& RunsLabel,
+               const platform::ProcessTable& processes, platform::WindowPlacement& placement,
+               platform::Timers& timers, std::function<void(const core::RunState&)> CollectResults)
+      : launcher_(launcher),
         RunsLabel_(RunsLabel),
         processes_(processes),
+        placement_(placement),
         timers_(timers),
         CollectResults_(std::move(CollectResults)) {}
   ~RunSequencer();
   RunSequencer(const RunSequencer&) = delete;
   RunSequencer& operator=(const RunSequencer&) = delete;
 
+  const core::RunState& Progress() const { return state_; }
+  // The run number chosen, also during a benchmark: a lowered count ends the resolution after
+  // the run in progress.
+  void SetRunCount(int count) { state_.RunCount = count; }
+  // Keeps the main window's normal place and size when Run is pressed: the game may move or
+  // resize the window while it holds the screen, and every collection puts it back first.
+  void KeepWindowBounds() { savedBounds_ = placement_.NormalBounds(); }
+  // A new benchmark of `chosenCount` resolutions; without a run number ever chosen, one run per
+  // resolution, as if "1" had been.
+  void BeginBenchmark(int chosenCount);
+  // Launches the first chosen resolution.
+  void LaunchFirstResolution() { Launch(0); }
+
   // `cp`'s end notice.
   void cpTerminate(TJvCreateProcess& Sender, std::uint32_t ExitCode);
   // One poll: sets GameRunning.
   void WaitForGameExit();
+  bool GameRunning() const { return GameRunning_; }
 
   // True between an end notice and the next launch or the end of the benchmark.
   bool IsWaiting() const { return pending_.has_value(); }
@@ -50,13 +66,18 @@ class RunSequencer {
   void Poll();
   void AfterGameExit();
   void ShowRunNumber(int run);
+  void Launch(int member);
+  void Collect();
 
-  RunState& state_;
+  core::RunState state_;
+  bool GameRunning_ = false;  // last answer of the game check
+  platform::WindowBounds savedBounds_;
   ResolutionLauncher& launcher_;
   ui::Label& RunsLabel_;
   const platform::ProcessTable& processes_;
+  platform::WindowPlacement& placement_;
   platform::Timers& timers_;
-  std::function<void()> CollectResults_;
+  std::function<void(const core::RunState&)> CollectResults_;
   std::optional<platform::TimerId> pending_;
 };
 

@@ -26,6 +26,7 @@ void AutoexecFiles::Tell(const std::string& what, const std::string& path,
 }
 
 bool AutoexecFiles::BackupAutoexec() {
+  AutoexecRestored_ = false;
   const std::string cfg = CfgPath();
   const std::string old = OldPath();
   if (files_.FileExists(old)) {
@@ -59,11 +60,11 @@ bool AutoexecFiles::BackupAutoexec() {
   return true;
 }
 
-bool AutoexecFiles::ComposeAutoexec() {
-  state_.DetailLevelName = "Maximum";
+bool AutoexecFiles::ComposeAutoexec(const FilterLines& filters) {
+  DetailLevelName_ = "Maximum";
   const AutoexecChoices choices{c_.HDRBox.ItemIndex(),  c_.ColorCorrBox.Checked(),
-                                state_.AnisoLine,       state_.TrilinearLine,
-                                state_.AaQualityLine,   state_.AntialiasLine,
+                                filters.AnisoLine,      filters.TrilinearLine,
+                                filters.AaQualityLine,  filters.AntialiasLine,
                                 c_.MBlurBox.ItemIndex()};
   const std::string cfg = CfgPath();
   if (const platform::FileResult written = files_.WriteBytes(cfg, ComposeAutoexecText(choices));
@@ -78,8 +79,13 @@ bool AutoexecFiles::ComposeAutoexec() {
 }
 
 bool AutoexecFiles::RestoreAutoexec() {
-  if (state_.AutoexecRestored)
+  if (AutoexecRestored_)
     return true;
+  AutoexecRestored_ = PutUsersFileBack();
+  return AutoexecRestored_;
+}
+
+bool AutoexecFiles::PutUsersFileBack() {
   const std::string cfg = CfgPath();
   const std::string old = OldPath();
   if (files_.FileExists(old)) {

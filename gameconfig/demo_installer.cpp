@@ -128,8 +128,8 @@ bool DemoInstaller::PlaceCustom() {
   const std::string& chosen = c_.DemoEdit.Text();
   const std::string fileName(platform::FileNamePart(chosen));
   const std::string name = DemoNameOf(fileName);
-  state_.DemoCaption = "Custom demo - " + name;
-  state_.DemoName = name;
+  DemoCaption_ = "Custom demo - " + name;
+  DemoName_ = name;
   return Place(chosen, folders_.GameModFolder + fileName);
 }
 
@@ -142,13 +142,13 @@ bool DemoInstaller::InstallDemo() {
   if (choice != kDemo1 && choice != kDemo2)
     RemoveIfOurs(kShipped2);
   if (choice == kDemo1) {
-    state_.DemoCaption = "Korvalin demo 1";
-    state_.DemoName = "qordemo1";
+    DemoCaption_ = "Korvalin demo 1";
+    DemoName_ = "qordemo1";
     return PlaceShipped(kShipped1);
   }
   if (choice == kDemo2) {
-    state_.DemoCaption = "Korvalin demo 2";
-    state_.DemoName = "qordemo2";
+    DemoCaption_ = "Korvalin demo 2";
+    DemoName_ = "qordemo2";
     return PlaceShipped(kShipped2);
   }
   if (choice == kCustom)

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "core/folders.h"
-#include "bench/run_state.h"
 #include "platform/dialogs.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
@@ -27,14 +26,12 @@ class DemoInstaller {
  public:
   DemoInstaller(const DemoControls& controls, platform::FileSystem& files,
                 platform::Registry& registry, platform::Dialogs& dialogs,
-                platform::FileDialogs& fileDialogs, bench::RunState& state,
-                const core::Folders& folders)
+                platform::FileDialogs& fileDialogs, const core::Folders& folders)
       : c_(controls),
         files_(files),
         registry_(registry),
         dialogs_(dialogs),
         fileDialogs_(fileDialogs),
-        state_(state),
         folders_(folders) {}
 
   // Before anything of the game's is changed: is there a demo to place? false when not, and the
@@ -51,6 +48,11 @@ class DemoInstaller {
   void demoMouseLeave();
   // The user chooses their own demo file; it is kept for the next start.
   void DemoEditButtonClick();
+
+  // The demo the last installation chose: the name given after "+timedemoquit", and the demo
+  // as the report names it.
+  const std::string& DemoName() const { return DemoName_; }
+  const std::string& DemoCaption() const { return DemoCaption_; }
 
   // The name the game's console is given for a demo file, or empty when the file is no demo or
   // its name is one the console cannot take.
@@ -70,8 +72,9 @@ class DemoInstaller {
   platform::Registry& registry_;
   platform::Dialogs& dialogs_;
   platform::FileDialogs& fileDialogs_;
-  bench::RunState& state_;
   const core::Folders& folders_;
+  std::string DemoName_;
+  std::string DemoCaption_;
 };
 
 }  // namespace tamsendor::gameconfig

@@ -42,7 +42,7 @@ bool GamePreparation::PrepareGame() {
   }
   settings_.ApplyFilterSettings();
   settings_.WriteGameSettings();
-  return autoexec_.ComposeAutoexec();
+  return autoexec_.ComposeAutoexec(settings_.Lines());
 }
 
 }  // namespace tamsendor::gameconfig

@@ -42,7 +42,7 @@ void GameRecovery::CleanUpAfterBenchmark() {
 }
 
 void GameRecovery::PutGameBack() {
-  state_.AutoexecRestored = autoexec_.RestoreAutoexec();
+  autoexec_.RestoreAutoexec();
   CleanUpAfterBenchmark();
 }
 
@@ -54,8 +54,7 @@ void GameRecovery::SaveNoteAndForgetDirectXFacts() {
 }
 
 void GameRecovery::FormCloseQuery() {
-  if (!state_.AutoexecRestored)
-    autoexec_.RestoreAutoexec();
+  autoexec_.RestoreAutoexec();
   demos_.RemoveShippedDemos();
   SaveNoteAndForgetDirectXFacts();
 }

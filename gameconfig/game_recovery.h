@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/folders.h"
-#include "bench/run_state.h"
 #include "gameconfig/autoexec_files.h"
 #include "gameconfig/demo_installer.h"
 #include "platform/dialogs.h"
@@ -16,13 +15,12 @@ namespace tamsendor::gameconfig {
 class GameRecovery {
  public:
   GameRecovery(ui::Edit& NoteEdit, platform::FileSystem& files, platform::Registry& registry,
-               platform::Dialogs& dialogs, bench::RunState& state, const core::Folders& folders,
-               AutoexecFiles& autoexec, DemoInstaller& demos)
+               platform::Dialogs& dialogs, const core::Folders& folders, AutoexecFiles& autoexec,
+               DemoInstaller& demos)
       : NoteEdit_(NoteEdit),
         files_(files),
         registry_(registry),
         dialogs_(dialogs),
-        state_(state),
         folders_(folders),
         autoexec_(autoexec),
         demos_(demos) {}
@@ -51,7 +49,6 @@ class GameRecovery {
   platform::FileSystem& files_;
   platform::Registry& registry_;
   platform::Dialogs& dialogs_;
-  bench::RunState& state_;
   const core::Folders& folders_;
   AutoexecFiles& autoexec_;
   DemoInstaller& demos_;

@@ -56,26 +56,26 @@ void GameRegistrySettings::ApplyFilterSettings() {
       registry_.WriteDword(RegistryRoot::Users, key, name, Dword(value));
   };
 
-  state_.AnisoLine.clear();
-  state_.TrilinearLine.clear();
+  lines_.AnisoLine.clear();
+  lines_.TrilinearLine.clear();
   if (const int af = c_.AFBox.ItemIndex(); Chosen(af, kFiltering.size())) {
     const FilterRow& row = kFiltering[static_cast<std::size_t>(af)];
     write("mat_forceaniso", row.forceAniso);
     write("mat_trilinear", row.trilinear);
-    state_.AnisoLine = ConsoleLine("mat_forceaniso", row.forceAniso);
-    state_.TrilinearLine = ConsoleLine("mat_trilinear", row.trilinear);
+    lines_.AnisoLine = ConsoleLine("mat_forceaniso", row.forceAniso);
+    lines_.TrilinearLine = ConsoleLine("mat_trilinear", row.trilinear);
   }
 
-  state_.AaQualityLine.clear();
-  state_.AntialiasLine.clear();
+  lines_.AaQualityLine.clear();
+  lines_.AntialiasLine.clear();
   if (const int aa = c_.AABox.ItemIndex(); Chosen(aa, kAntialiasing.size())) {
     const AntialiasRow& row = kAntialiasing[static_cast<std::size_t>(aa)];
     write("mat_aaquality", row.aaQuality);
     write("mat_antialias", row.antialias);
     write("ScreenMSAA", row.antialias);
     write("ScreenMSAAQuality", row.aaQuality);
-    state_.AaQualityLine = ConsoleLine("mat_aaquality", row.aaQuality);
-    state_.AntialiasLine = ConsoleLine("mat_antialias", row.antialias);
+    lines_.AaQualityLine = ConsoleLine("mat_aaquality", row.aaQuality);
+    lines_.AntialiasLine = ConsoleLine("mat_antialias", row.antialias);
   }
 }
 

@@ -104,7 +104,7 @@ void AppendHeader(ReportLines& lines, const HeaderFacts& facts, std::string_view
                   " MHz" + kFontEnd);
   lines.push_back(FactLine("Sound system:", facts.DxSound));
 
-  const sysinfo::AtiAdapterInfo& ati = facts.Ati;
+  const platform::AtiAdapterInfo& ati = facts.Ati;
   if (ati.Valid) {
     lines.push_back(kVgaHeading);
     lines.push_back(FactLine("Graphics card:", ati.CardName));
@@ -115,7 +115,7 @@ void AppendHeader(ReportLines& lines, const HeaderFacts& facts, std::string_view
     lines.push_back(FactLine("Current memory speed:", ati.MemoryClock));
     lines.push_back(FactLine("Driver version:", facts.DxDriverVersion));
   }
-  const sysinfo::DisplayClassInfo& display = facts.DisplayClass;
+  const platform::DisplayClassInfo& display = facts.DisplayClass;
   if (display.Valid) {
     lines.push_back(kVgaHeading);
     lines.push_back(FactLine("Graphics card:", display.DriverDesc));

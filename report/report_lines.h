@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sysinfo/adapter_facts.h"
+#include "platform/adapter_probes.h"
 
 namespace tamsendor::report {
 
@@ -24,8 +24,8 @@ struct HeaderFacts {
   std::string DxCardName;
   std::string DxDisplayMemory;
   std::string DxDriverVersion;
-  sysinfo::AtiAdapterInfo Ati;
-  sysinfo::DisplayClassInfo DisplayClass;
+  platform::AtiAdapterInfo Ati;
+  platform::DisplayClassInfo DisplayClass;
   std::string Note;
 };
 

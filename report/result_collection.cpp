@@ -21,34 +21,35 @@ std::string NotSavedMessage(const std::string& path, const std::string& reason) 
 }
 }  // namespace
 
-void ResultCollection::WriteReportHeader() {
+void ResultCollection::WriteReportHeader(const BenchmarkFacts& benchmark) {
+  facts_ = benchmark;
   lines_.clear();
+  ReportPath_.clear();
+  scores_.ScoreTotal = 0;
   scores_.BenchmarkScoredRuns = 0;
   HeaderFacts facts;
-  facts.DisplayStamp = state_.DisplayStamp;
+  facts.DisplayStamp = benchmark.DisplayStamp;
   facts.OsProductName = s_.host.OsProductName();
   facts.TotalPhysicalMemory = s_.host.TotalPhysicalMemory();
   facts.CpuName = s_.host.CpuName();
   facts.CpuSpeedMhz = s_.host.CpuSpeedMhz();
-  facts.DxSound = state_.DxSound;
+  facts.DxSound = benchmark.DxSound;
   facts.Ati = s_.probes.ProbeAtiAdapter();
   facts.DisplayClass = s_.probes.ProbeDisplayClassKey();
-  facts.DxCardName = state_.DxCardName;
-  facts.DxDisplayMemory = state_.DxDisplayMemory;
-  facts.DxDriverVersion = state_.DxDriverVersion;
+  facts.DxCardName = benchmark.DxCardName;
+  facts.DxDisplayMemory = benchmark.DxDisplayMemory;
+  facts.DxDriverVersion = benchmark.DxDriverVersion;
   facts.Note = c_.NoteEdit.Text();
   AppendHeader(lines_, facts, s_.locale.DecimalSeparator());
 }
 
-void ResultCollection::CollectResults() {
-  // The game may have moved or resized the window while it held the screen.
-  s_.placement.SetBounds(
-      {state_.SavedLeft, state_.SavedTop, state_.SavedWidth, state_.SavedHeight});
-
-  // Each resolution's total starts afresh, also after a resolution whose last run left nothing.
-  if (state_.RunsDone <= 1) {
-    state_.ScoreTotal = 0;
+void ResultCollection::CollectResults(const core::RunState& progress) {
+  // Each resolution's total starts afresh, also after a resolution whose last run left nothing,
+  // and its first scored run writes its heading.
+  if (progress.RunsDone <= 1) {
+    scores_.ScoreTotal = 0;
     scores_.ScoredRuns = 0;
+    HeadingWritten_ = false;
   }
 
   // Without a game folder the names alone would point into whatever folder is current.
@@ -56,7 +57,7 @@ void ResultCollection::CollectResults() {
   if (!gameMod.empty()) {
     const std::string resultFile = gameMod + kResultFile;
     const std::string workingCopy = gameMod + kWorkingCopy;
-    if (s_.files.FileExists(resultFile) && TakeRunResult(resultFile, workingCopy)) {
+    if (s_.files.FileExists(resultFile) && TakeRunResult(progress, resultFile, workingCopy)) {
       ++scores_.ScoredRuns;
       ++scores_.BenchmarkScoredRuns;
     }
@@ -69,18 +70,18 @@ void ResultCollection::CollectResults() {
 
   // The resolution's last run, whether or not it left a result: the average of the runs that
   // did.
-  if (state_.RunCount > 1 && state_.RunsDone >= state_.RunCount) {
+  if (progress.RunCount > 1 && progress.RunsDone >= progress.RunCount) {
     if (scores_.ScoredRuns > 0)
-      AppendAverage(lines_, static_cast<int>(state_.ScoreTotal / scores_.ScoredRuns));
-    state_.ScoreTotal = 0;
+      AppendAverage(lines_, static_cast<int>(scores_.ScoreTotal / scores_.ScoredRuns));
+    scores_.ScoreTotal = 0;
     scores_.ScoredRuns = 0;
   }
 
-  if (state_.FinishedCount == state_.ChosenCount)
+  if (progress.FinishedCount == progress.ChosenCount)
     FinishBenchmark();
 }
 
-bool ResultCollection::TakeRunResult(const std::string& resultFile,
+bool ResultCollection::TakeRunResult(const core::RunState& progress, const std::string& resultFile,
                                      const std::string& workingCopy) {
   // Read from a copy: the engine may still be letting go of its file.
   s_.files.CopyReplacing(resultFile, workingCopy);
@@ -96,26 +97,26 @@ bool ResultCollection::TakeRunResult(const std::string& resultFile,
   if (!score)
     return false;
 
-  if (!state_.HeadingWritten) {
-    state_.HeadingWritten = true;
-    AppendResolutionBlock(lines_, state_.CurrentTag, c_.CusWidth.Text(), c_.CusHeight.Text(),
+  if (!HeadingWritten_) {
+    HeadingWritten_ = true;
+    AppendResolutionBlock(lines_, progress.CurrentTag, c_.CusWidth.Text(), c_.CusHeight.Text(),
                           CurrentSettings());
   }
   scores_.ScoreValue = 0;
-  if (state_.RunCount == 1) {
+  if (progress.RunCount == 1) {
     scores_.ScoreText = *figure;
     AppendSingleRunScore(lines_, scores_.ScoreText);
   } else {
     scores_.ScoreValue = *score;
     scores_.ScoreText = std::to_string(*score);
     AppendRunScore(lines_, scores_.ScoreText);
-    state_.ScoreTotal += *score;
+    scores_.ScoreTotal += *score;
   }
   return true;
 }
 
 BlockSettings ResultCollection::CurrentSettings() const {
-  return {state_.DemoCaption,    state_.DetailLevelName,   c_.HDRBox.Text(), c_.HeapsizeBox.Text(),
+  return {facts_.DemoCaption,    facts_.DetailLevelName,   c_.HDRBox.Text(), c_.HeapsizeBox.Text(),
           c_.MBlurBox.Text(),    c_.DXLevelBox.Text(),     c_.AABox.Text(),  c_.AFBox.Text(),
           c_.FastZBox.Checked(), c_.ColorCorrBox.Checked()};
 }
@@ -126,7 +127,7 @@ void ResultCollection::FinishBenchmark() {
   // Only this benchmark's own runs count: a score left from an earlier benchmark must not make
   // an empty report pass for a result.
   const bool scored = scores_.BenchmarkScoredRuns > 0;
-  const std::string fileName = "result_" + state_.FileStamp + ".htm";
+  const std::string fileName = "result_" + facts_.FileStamp + ".htm";
   std::string reportPath;
   std::string failure;
   if (scored) {
@@ -137,12 +138,11 @@ void ResultCollection::FinishBenchmark() {
       failure = NotSavedMessage(path, saved.reason);
     }
   }
-  state_.ReportPath = reportPath;
+  ReportPath_ = reportPath;
   // Every run completed when the save failed: the benchmark was not aborted.
   c_.StatusInfo.SetCaption(!scored ? kAborted : reportPath.empty() ? kNotSaved : kSucceeded);
 
-  // A restore that failed stays pending: the next close or benchmark tries again.
-  state_.AutoexecRestored = steps_.RestoreAutoexec();
+  steps_.RestoreAutoexec();
   if (!reportPath.empty())
     failure = OpenReport(reportPath);
   c_.BenchButton.SetEnabled(true);
@@ -165,7 +165,7 @@ void ResultCollection::SaveReportElsewhere(const std::string& fileName) {
       s_.dialogs.ShowMessage(NotSavedMessage(*path, saved.reason));
       continue;
     }
-    state_.ReportPath = *path;
+    ReportPath_ = *path;
     c_.StatusInfo.SetCaption(kSucceeded);
     if (const std::string failure = OpenReport(*path); !failure.empty())
       s_.dialogs.ShowMessage(failure);

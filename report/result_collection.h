@@ -4,17 +4,16 @@
 #include <string>
 
 #include "core/folders.h"
-#include "bench/run_state.h"
+#include "core/run_state.h"
 #include "platform/dialogs.h"
 #include "platform/document_opener.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
 #include "platform/host_facts.h"
 #include "platform/locale_clock.h"
-#include "platform/window_placement.h"
 #include "report/report_lines.h"
 #include "report/score_state.h"
-#include "sysinfo/adapter_facts.h"
+#include "platform/adapter_probes.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/control.h"
@@ -42,20 +41,33 @@ struct CollectionControls {
 };
 
 struct CollectionServices {
-  platform::WindowPlacement& placement;
   platform::FileSystem& files;
   platform::Dialogs& dialogs;
   platform::FileDialogs& fileDialogs;
   platform::DocumentOpener& opener;
   const platform::LocaleClock& locale;
   const platform::HostFacts& host;
-  sysinfo::AdapterProbes& probes;
+  platform::AdapterProbes& probes;
+};
+
+// What the rest of the program knows of a benchmark when its report starts; it holds to the end.
+// Texts are UTF-8.
+struct BenchmarkFacts {
+  std::string FileStamp;     // start time made safe for a file name
+  std::string DisplayStamp;  // start time as the report shows it
+  std::string DemoCaption;   // the demo as the report names it
+  std::string DetailLevelName;
+  std::string DxCardName;
+  std::string DxDisplayMemory;
+  std::string DxDriverVersion;
+  std::string DxSound;
 };
 
 // What the game configuration does when a benchmark ends.
 struct FinishingSteps {
-  // Puts the user's autoexec.cfg back; false when that failed and is still to be done.
-  std::function<bool()> RestoreAutoexec;
+  // Puts the user's autoexec.cfg back; one that fails stays to be done at the next close or
+  // benchmark.
+  std::function<void()> RestoreAutoexec;
   // Records that the benchmark completed and removes the shipped demos from the game.
   std::function<void()> CleanUpAfterBenchmark;
 };
@@ -66,21 +78,24 @@ struct FinishingSteps {
 class ResultCollection {
  public:
   ResultCollection(const CollectionControls& controls, const CollectionServices& services,
-                   bench::RunState& state, const core::Folders& folders, FinishingSteps steps)
-      : c_(controls), s_(services), state_(state), folders_(folders), steps_(std::move(steps)) {}
+                   const core::Folders& folders, FinishingSteps steps)
+      : c_(controls), s_(services), folders_(folders), steps_(std::move(steps)) {}
 
   // Starts a new report with the machine's description and the note.
-  void WriteReportHeader();
+  void WriteReportHeader(const BenchmarkFacts& facts);
   // Called after every game exit, once the run counters are up to date.
-  void CollectResults();
+  void CollectResults(const core::RunState& progress);
 
   const ReportLines& Lines() const { return lines_; }
   const ScoreState& Scores() const { return scores_; }
+  // The saved report's path; empty until a benchmark's report is saved.
+  const std::string& ReportPath() const { return ReportPath_; }
 
  private:
   // Reads the result the run left and appends its lines; false when it left none that can be
   // read.
-  bool TakeRunResult(const std::string& resultFile, const std::string& workingCopy);
+  bool TakeRunResult(const core::RunState& progress, const std::string& resultFile,
+                     const std::string& workingCopy);
   BlockSettings CurrentSettings() const;
   void FinishBenchmark();
   // Offers the user a place of their choice for a report its folder would not take.
@@ -90,11 +105,13 @@ class ResultCollection {
 
   CollectionControls c_;
   CollectionServices s_;
-  bench::RunState& state_;
   const core::Folders& folders_;
   FinishingSteps steps_;
+  BenchmarkFacts facts_;
   ReportLines lines_;
   ScoreState scores_;
+  bool HeadingWritten_ = false;  // the current resolution's heading is in the report
+  std::string ReportPath_;
 };
 
 }  // namespace tamsendor::report

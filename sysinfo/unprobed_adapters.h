@@ -1,15 +1,15 @@
 #pragma once
 
-#include "sysinfo/adapter_facts.h"
+#include "platform/adapter_probes.h"
 
 namespace tamsendor::sysinfo {
 
 // Until the drivers are asked, neither probe answers, and the report describes the graphics
 // card from the DirectX diagnostic alone.
-class UnprobedAdapters : public AdapterProbes {
+class UnprobedAdapters : public platform::AdapterProbes {
  public:
-  AtiAdapterInfo ProbeAtiAdapter() override { return {}; }
-  DisplayClassInfo ProbeDisplayClassKey() override { return {}; }
+  platform::AtiAdapterInfo ProbeAtiAdapter() override { return {}; }
+  platform::DisplayClassInfo ProbeDisplayClassKey() override { return {}; }
 };
 
 }  // namespace tamsendor::sysinfo

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/host_facts.h"
-#include "sysinfo/adapter_facts.h"
+#include "platform/adapter_probes.h"
 
 namespace tamsendor::fakes {
 
@@ -20,12 +20,12 @@ class FakeHostFacts : public platform::HostFacts {
 };
 
 // Adapter probes that answer what the test sets.
-class FakeAdapterProbes : public sysinfo::AdapterProbes {
+class FakeAdapterProbes : public platform::AdapterProbes {
  public:
-  sysinfo::AtiAdapterInfo ati;
-  sysinfo::DisplayClassInfo displayClass;
-  sysinfo::AtiAdapterInfo ProbeAtiAdapter() override { return ati; }
-  sysinfo::DisplayClassInfo ProbeDisplayClassKey() override { return displayClass; }
+  platform::AtiAdapterInfo ati;
+  platform::DisplayClassInfo displayClass;
+  platform::AtiAdapterInfo ProbeAtiAdapter() override { return ati; }
+  platform::DisplayClassInfo ProbeDisplayClassKey() override { return displayClass; }
 };
 
 }  // namespace tamsendor::fakes

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <cstdio>
 #include <vector>
 
@@ -81,33 +82,27 @@ int wmain(int argc, wchar_t** argv) {
   testing::BenchControls controls(ui);
   controls.Choose({std::begin(kRows), std::end(kRows)}, kRuns);
 
-  bench::RunState state;
   core::Folders folders;
   folders.SteamFolder = win32::Narrow(argv[1]) + "\\";
   bench::ProcessRunners runners(launcher);
-  bench::ResolutionLauncher resolutions(controls.ForLaunch(), state, folders, runners.cp);
+  bench::ResolutionLauncher resolutions(controls.ForLaunch(), folders, runners.cp);
   std::vector<double> overheads;
   bool finished = false;
-  bench::RunSequencer sequencer(state, resolutions, controls.RunsLabel, processes, timers, [&] {
-    if (state.FinishedCount == state.ChosenCount)
-      finished = true;
-  });
+  bench::RunSequencer sequencer(resolutions, controls.RunsLabel, processes, placement, timers,
+                                [&](const core::RunState& progress) {
+                                  if (progress.FinishedCount == progress.ChosenCount)
+                                    finished = true;
+                                });
   runners.cp.OnTerminate = [&](bench::TJvCreateProcess& sender, std::uint32_t code) {
     sequencer.cpTerminate(sender, code);
   };
-  // Steam is "running" as far as the start is concerned: the process list is not asked here.
-  state.SteamRunning = true;
-  bench::BenchmarkStart start(controls.ForStart(),
-                              {placement, files, processes, registry, dialogs, clock}, state,
-                              folders, runners.cp2, resolutions,
-                              {[&] { start.StartBenchmark(); },
-                               [&] {
-                                 state.DemoName = "qordemo1";
-                                 return true;
-                               },
-                               [] {}});
-  state.DxDisplayMemory = "cached";
-  state.RunCount = kRuns;
+  // The start goes straight to the launches: the process list is not asked for Steam here, and
+  // the DirectX facts count as cached.
+  bench::BenchmarkStart start(controls.ForStart(), {files, processes, registry, dialogs, clock},
+                              folders, runners.cp2, resolutions, sequencer,
+                              {[] { return true; }, [&] { start.StartBenchmark(); },
+                               [] { return std::optional<std::string>("qordemo1"); }, [] {}});
+  sequencer.SetRunCount(kRuns);
   start.StartBenchmark();
 
   std::vector<double> pollEnds;

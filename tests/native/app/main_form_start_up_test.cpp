@@ -172,7 +172,7 @@ TEST(MainFormStartUpTest, StoredChoicesOnTheOfferedModesAndRunStartsTheGame) {
   EXPECT_TRUE(res.ItemEnabled(2));
   EXPECT_FALSE(res.ItemChecked(4));
   EXPECT_FALSE(res.ItemEnabled(4));
-  EXPECT_EQ(form.State().RunCount, 2);
+  EXPECT_EQ(form.Progress().RunCount, 2);
   EXPECT_EQ(form.Controls().Get<ui::ComboBox>("HeapsizeBox").ItemIndex(), 1);
   EXPECT_EQ(form.Controls().Get<ui::ComboBox>("RefreshBox").ItemIndex(), -1);
   EXPECT_TRUE(form.Controls().Get<ui::CheckBox>("FastZBox").Checked())
@@ -186,7 +186,7 @@ TEST(MainFormStartUpTest, StoredChoicesOnTheOfferedModesAndRunStartsTheGame) {
             "\"c:/program files (x86)/steam/steam.exe\" -silent -applaunch 420 -preload -novid "
             "-mat_preloadshaders -nocdaudio -nosound -width 640 -height 480 +r_fastzreject 1  "
             "-heapsize 128000  +timedemoquit qordemo1");
-  EXPECT_EQ(form.State().DxDisplayMemory, "indeterminable");
+  EXPECT_EQ(form.DirectXFacts().DisplayMemory, "indeterminable");
   EXPECT_FALSE(form.Controls().Get<ui::PictureButton>("BenchButton").Enabled());
 }
 

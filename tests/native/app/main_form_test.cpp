@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/fakes/fake_app_services.h"
+#include "tests/common/fake_app_services.h"
 #include "ui/image.h"
 #include "ui/label.h"
 #include "ui/picture_button.h"

@@ -43,7 +43,7 @@ TEST(SettingsStartUpTest, AnEmptyProductKeyShowsTheDesign) {
   EXPECT_EQ(s.Control<ui::RadioGroup>("demo").ItemIndex(), -1);
   EXPECT_EQ(s.Control<ui::Edit>("DemoEdit").Text(), "");
   EXPECT_EQ(s.Control<ui::Edit>("NoteEdit").Text(), "");
-  EXPECT_EQ(form.State().RunCount, 0);
+  EXPECT_EQ(form.Progress().RunCount, 0);
   EXPECT_TRUE(s.services.dialogs.messages.empty());
 }
 
@@ -116,7 +116,7 @@ TEST(SettingsStartUpTest, EachStoredChoiceSelectsOnlyItsOwnTexts) {
     EXPECT_EQ(s.Control<ui::ComboBox>(c.list).ItemIndex(), c.index)
         << c.value << " = \"" << c.stored << "\"";
     if (std::string(c.value) == "RunNumber") {
-      EXPECT_EQ(form.State().RunCount, c.index + 1) << c.stored;
+      EXPECT_EQ(form.Progress().RunCount, c.index + 1) << c.stored;
     }
   }
 }

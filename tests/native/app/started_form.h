@@ -8,7 +8,7 @@
 #include "app/main_form.h"
 #include "core/product_key.h"
 #include "core/steam_key.h"
-#include "tests/fakes/fake_app_services.h"
+#include "tests/common/fake_app_services.h"
 
 namespace tamsendor::testing {
 

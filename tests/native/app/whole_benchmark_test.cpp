@@ -44,7 +44,7 @@ TEST(WholeBenchmarkTest, TheGamesFolderIsLeftExactlyAsItWas) {
   ASSERT_EQ(m.services.launcher.starts().size(), 2u);
   EXPECT_NE(m.services.launcher.starts()[0].commandLine.find("+timedemoquit qordemo1"),
             std::string::npos);
-  const std::string report = form.State().ReportPath;
+  const std::string report = form.Collection().ReportPath();
   EXPECT_EQ(report.rfind(std::string(InstalledMachine::kProgram) + "Benchmark\\result_", 0), 0u)
       << report;
   const std::string page = m.services.files.ReadBytes(report).value_or("");

@@ -1,29 +1,29 @@
 #include "tests/native/bench/bench_harness.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tamsendor::bench::testing {
 
 BenchHarness::BenchHarness()
-    : start(controls.ForStart(), {placement, files, processes, registry, dialogs, clock}, state,
-            folders, runners.cp2, resolutions,
-            {[this] {
+    : start(controls.ForStart(), {files, processes, registry, dialogs, clock}, folders, runners.cp2,
+            resolutions, sequencer,
+            {[this] { return directx.TakeCachedFacts(); },
+             [this] {
                ++directXStarts;
-               state.DxDisplayMemory = state.DxDriverVersion = state.DxSound = "indeterminable";
-               controls.AdvCircularProgress1.SetVisible(false);
-               controls.AdvCircularProgress1.SetEnabled(false);
+               directx.SetDirectXFactsIndeterminable();
                start.StartBenchmark();
              },
-             [this] {
+             [this]() -> std::optional<std::string> {
                ++prepareCalls;
-               state.DemoName = "qordemo1";
-               return prepareSucceeds;
+               if (!prepareSucceeds)
+                 return std::nullopt;
+               return "qordemo1";
              },
              [this] { writeHeader(); }}) {
-  collect = [this] {
-    Record();
-    state.HeadingWritten = true;
-    if (state.FinishedCount == state.ChosenCount) {
+  collect = [this](const core::RunState& progress) {
+    Record(progress);
+    if (progress.FinishedCount == progress.ChosenCount) {
       Panel2.SetVisible(false);
       BenchButton.SetEnabled(true);
     }
@@ -63,9 +63,9 @@ std::vector<std::string> BenchHarness::LaunchedSizes() const {
   return sizes;
 }
 
-void BenchHarness::Record() {
-  collected.push_back(
-      {state.CurrentTag, state.RunsDone, state.FinishedCount, state.HeadingWritten, ui.NowMs()});
+void BenchHarness::Record(const core::RunState& progress) {
+  collected.push_back({progress.CurrentTag, progress.RunsDone, progress.FinishedCount,
+                       placement.bounds, ui.NowMs()});
 }
 
 }  // namespace tamsendor::bench::testing

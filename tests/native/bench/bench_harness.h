@@ -10,7 +10,8 @@
 #include "core/product_key.h"
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"
-#include "bench/run_state.h"
+#include "core/run_state.h"
+#include "sysinfo/directx_facts.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/fake_processes.h"
 #include "tests/fakes/fake_registry.h"
@@ -26,7 +27,7 @@ struct Collected {
   std::string tag;
   int runsDone;
   int finishedCount;
-  bool headingWritten;
+  platform::WindowBounds window;
   std::uint64_t atMs;
 };
 
@@ -46,7 +47,7 @@ class BenchHarness {
   // The "-width W -height H" part of each launch, in order.
   std::vector<std::string> LaunchedSizes() const;
   // Notes what the collection sees at this call.
-  void Record();
+  void Record(const core::RunState& progress);
 
   fakes::VirtualUiThread ui;
   fakes::FakeProcessLauncher launcher{ui};
@@ -66,8 +67,8 @@ class BenchHarness {
   ui::Label& RunsLabel = controls.RunsLabel;
   ui::ComboBox& RunNumberBox = controls.RunNumberBox;
 
-  RunState state;
   core::Folders folders;
+  sysinfo::DirectXInformation directx{registry, controls.AdvCircularProgress1};
   std::vector<Collected> collected;
   std::vector<std::string> runsLabelAtLaunch;
   int directXStarts = 0;
@@ -77,15 +78,17 @@ class BenchHarness {
 
   // What happens at the run's end and at the report's start; by default the collection only
   // records its call and ends the benchmark after the last run, and the header is counted.
-  std::function<void()> collect;
+  std::function<void(const core::RunState&)> collect;
   std::function<void()> writeHeader;
 
   tamsendor::testing::SimulatedGame game{ui, launcher, processes};
 
   ProcessRunners runners{launcher};
   TJvCreateProcess& cp = runners.cp;
-  ResolutionLauncher resolutions{controls.ForLaunch(), state, folders, cp};
-  RunSequencer sequencer{state, resolutions, RunsLabel, processes, ui, [this] { collect(); }};
+  ResolutionLauncher resolutions{controls.ForLaunch(), folders, cp};
+  RunSequencer sequencer{
+      resolutions, RunsLabel, processes,
+      placement,   ui,        [this](const core::RunState& progress) { collect(progress); }};
   BenchmarkStart start;
 
  private:

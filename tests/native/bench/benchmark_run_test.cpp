@@ -24,17 +24,15 @@ TEST(BenchmarkRunTest, TwoResolutionsThreeRunsEach) {
   struct Expected {
     const char* tag;
     int runsDone, finished;
-    bool heading;
   };
-  const Expected expected[] = {{"800", 1, 0, false},  {"800", 2, 0, true},  {"800", 3, 1, true},
-                               {"1600", 1, 1, false}, {"1600", 2, 1, true}, {"1600", 3, 2, true}};
+  const Expected expected[] = {{"800", 1, 0},  {"800", 2, 0},  {"800", 3, 1},
+                               {"1600", 1, 1}, {"1600", 2, 1}, {"1600", 3, 2}};
   for (std::size_t i = 0; i < 6; ++i) {
     EXPECT_EQ(h.collected[i].tag, expected[i].tag) << i;
     EXPECT_EQ(h.collected[i].runsDone, expected[i].runsDone) << i;
     EXPECT_EQ(h.collected[i].finishedCount, expected[i].finished) << i;
-    EXPECT_EQ(h.collected[i].headingWritten, expected[i].heading) << i;
   }
-  EXPECT_EQ(h.state.ChosenCount, 2);
+  EXPECT_EQ(h.sequencer.Progress().ChosenCount, 2);
   EXPECT_TRUE(h.BenchButton.Enabled());
   EXPECT_FALSE(h.Panel2.Visible());
   EXPECT_EQ(h.prepareCalls, 1);
@@ -72,7 +70,7 @@ TEST(BenchmarkRunTest, HandOverAlongTheTableAndTheCustomSizeComesLast) {
     h.RunToEnd();
     EXPECT_EQ(h.LaunchedSizes(), c.launches) << c.launches.size() << " launches";
     EXPECT_EQ(h.collected.size(), c.launches.size());
-    EXPECT_EQ(h.collected.back().finishedCount, h.state.ChosenCount);
+    EXPECT_EQ(h.collected.back().finishedCount, h.sequencer.Progress().ChosenCount);
     EXPECT_TRUE(h.BenchButton.Enabled());
     EXPECT_EQ(h.runsLabelAtLaunch.front(), "Runs: " + std::to_string(c.runs) + "/1");
   }
@@ -103,9 +101,9 @@ TEST(BenchmarkRunTest, CustomSizeLineAndTag) {
   BenchHarness h;
   h.Choose({}, 1, "1366", "768");
   h.start.BenchButtonClick();
-  EXPECT_EQ(h.state.CurrentTag, "custom");
+  EXPECT_EQ(h.sequencer.Progress().CurrentTag, "custom");
   EXPECT_EQ(h.Label21.Caption(), "Resolution: 1366 \xC3\x97 768 (Custom)...");
-  EXPECT_EQ(h.state.LaunchLine,
+  EXPECT_EQ(h.resolutions.LaunchLine(),
             "c:/steam/steam.exe -silent -applaunch 420 -preload -novid -mat_preloadshaders "
             "-nocdaudio -nosound -width 1366 -height 768 +r_fastzreject 0 -refresh 60 -heapsize "
             "64000 -dxlevel 90 +timedemoquit qordemo1");
@@ -123,7 +121,7 @@ TEST(BenchmarkRunTest, WaitsKeepTheirLengthsAndOrder) {
   // collection 1 s later.
   ASSERT_EQ(h.collected.size(), 1u);
   EXPECT_EQ(h.collected[0].atMs, 2000u + 30000 + 5000 + 5000 + 1000);
-  EXPECT_FALSE(h.state.GameRunning);
+  EXPECT_FALSE(h.sequencer.GameRunning());
 }
 
 TEST(BenchmarkRunTest, AGameNotStartedWithinTheSettleTimeIsNotWaitedFor) {
@@ -144,7 +142,7 @@ TEST(BenchmarkRunTest, AnotherGameProcessKeepsThePollingGoing) {
   h.start.BenchButtonClick();
   h.ui.AdvanceBy(10 * 60 * 1000);
   EXPECT_TRUE(h.collected.empty());
-  EXPECT_TRUE(h.state.GameRunning);
+  EXPECT_TRUE(h.sequencer.GameRunning());
   std::erase_if(h.processes.entries, [](const auto& e) { return e.id == 77; });
   h.ui.RunUntilIdle();
   EXPECT_EQ(h.collected.size(), 1u);
@@ -156,30 +154,44 @@ TEST(BenchmarkRunTest, ClosingWhileTheGameHangsLeavesNothingPending) {
   h.Choose({2}, 1);
   {
     // The main window's own sequencer, released when the window closes mid-benchmark.
-    RunSequencer closing(h.state, h.resolutions, h.RunsLabel, h.processes, h.ui,
-                         [] { FAIL() << "no collection after the close"; });
+    RunSequencer closing(h.resolutions, h.RunsLabel, h.processes, h.placement, h.ui,
+                         [](const core::RunState&) { FAIL() << "no collection after the close"; });
     h.cp.OnTerminate = [&](TJvCreateProcess& sender, std::uint32_t code) {
       closing.cpTerminate(sender, code);
     };
     h.start.BenchButtonClick();
     h.ui.AdvanceBy(5 * 60 * 1000);
     EXPECT_TRUE(closing.IsWaiting());
-    EXPECT_TRUE(h.state.GameRunning);
+    EXPECT_TRUE(closing.GameRunning());
   }
   // Only the simulated game's own end is left; the sequencer's poll is gone.
   EXPECT_EQ(h.ui.PendingTimers(), 1u);
   h.ui.RunUntilIdle();
 }
 
-TEST(BenchmarkRunTest, AnUnknownTagEndsTheHandling) {
+// An end notice with no resolution of ours running (only a tag of the table is one) collects
+// nothing and launches nothing.
+TEST(BenchmarkRunTest, AnEndNoticeWithoutAResolutionOfOursEndsTheHandling) {
   BenchHarness h;
   h.Choose({2}, 2);
-  h.start.BenchButtonClick();
-  h.state.CurrentTag = "1024x768";
+  h.sequencer.cpTerminate(h.cp, 0);
   h.ui.RunUntilIdle();
   EXPECT_TRUE(h.collected.empty());
-  EXPECT_EQ(h.launcher.starts().size(), 1u);
-  EXPECT_EQ(h.state.RunsDone, 0);
+  EXPECT_TRUE(h.launcher.starts().empty());
+  EXPECT_EQ(h.sequencer.Progress().RunsDone, 0);
+}
+
+// The game may move or resize the main window while it holds the screen: every collection finds
+// the window back where it was when Run was pressed.
+TEST(BenchmarkRunTest, EveryCollectionFindsTheWindowWhereRunFoundIt) {
+  BenchHarness h;
+  const platform::WindowBounds atRun = h.placement.bounds;
+  h.game.onLaunch = [&h](const platform::ProcessStart&) { h.placement.bounds = {0, 0, 800, 600}; };
+  h.Choose({1, 4}, 2);
+  h.RunToEnd();
+  ASSERT_EQ(h.collected.size(), 4u);
+  for (const Collected& collected : h.collected)
+    EXPECT_EQ(collected.window, atRun) << collected.tag << " run " << collected.runsDone;
 }
 
 TEST(BenchmarkRunTest, NoRunNumberEverChosenRunsOncePerResolution) {
@@ -188,7 +200,7 @@ TEST(BenchmarkRunTest, NoRunNumberEverChosenRunsOncePerResolution) {
   h.RunNumberBox.SetItemIndex(-1);
   h.RunToEnd();
   EXPECT_EQ(h.LaunchedSizes(), (Sizes{Size(640, 480), Size(800, 600)}));
-  EXPECT_EQ(h.state.RunCount, 1);
+  EXPECT_EQ(h.sequencer.Progress().RunCount, 1);
   EXPECT_FALSE(
       h.registry.ValueExists(core::kProductRoot, std::string(core::kProductKey), "RunNumber"));
 }
@@ -249,9 +261,8 @@ TEST(BenchmarkStartTest, ProgressTextsAndStoredRunCount) {
   EXPECT_EQ(h.Label20.Left(), 118);
   EXPECT_TRUE(h.Panel2.Visible());
   EXPECT_FALSE(h.BenchButton.Enabled());
-  EXPECT_EQ(h.state.FileStamp, "2007_11_23__21_05_07");
-  EXPECT_EQ(h.state.DisplayStamp, "2007.11.23. 21:05:07");
-  EXPECT_EQ(h.state.SavedWidth, 559);
+  EXPECT_EQ(h.start.FileStamp(), "2007_11_23__21_05_07");
+  EXPECT_EQ(h.start.DisplayStamp(), "2007.11.23. 21:05:07");
 }
 
 TEST(BenchmarkStartTest, CachedDirectXFactsSkipTheDiagnostic) {
@@ -274,7 +285,7 @@ TEST(BenchmarkStartTest, CachedDirectXFactsSkipTheDiagnostic) {
     h.Choose({0}, 1);
     h.start.BenchButtonClick();
     EXPECT_EQ(h.directXStarts, c.diagnostics) << c.memory;
-    EXPECT_EQ(h.state.DxDriverVersion, c.shownDriver);
+    EXPECT_EQ(h.directx.Facts().DriverVersion, c.shownDriver);
     EXPECT_EQ(h.launcher.starts().size(), 1u);
   }
 }

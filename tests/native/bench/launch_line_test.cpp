@@ -9,10 +9,9 @@ namespace tamsendor::bench {
 namespace {
 
 TEST(LaunchLineTest, TheDocumentedExample) {
-  RunState state;
-  state.DemoName = "qordemo1";
-  BuildLaunchFragments({false, 0, 0, 0}, state);
-  EXPECT_EQ(BuildLaunchLine("c:/steam/", "1024", "768", state),
+  LaunchFragments fragments;
+  BuildLaunchFragments({false, 0, 0, 0}, fragments);
+  EXPECT_EQ(BuildLaunchLine("c:/steam/", "1024", "768", fragments, "qordemo1"),
             "c:/steam/steam.exe -silent -applaunch 420 -preload -novid -mat_preloadshaders "
             "-nocdaudio -nosound -width 1024 -height 768 +r_fastzreject 0 -refresh 60 -heapsize "
             "64000 -dxlevel 90 +timedemoquit qordemo1");
@@ -29,20 +28,19 @@ TEST(LaunchLineTest, FragmentsFollowTheChoicesAndAnUnchosenBoxKeepsItsFragment) 
       {{false, 2, 2, 1}, "+r_fastzreject 0 -refresh 75 -heapsize 256000 -dxlevel 95"},
       {{false, -1, 3, -1}, "+r_fastzreject 0 -refresh 75 -heapsize 512000 -dxlevel 95"},
   };
-  RunState state;  // one program run: later benchmarks keep what an unchosen box had
+  LaunchFragments fragments;  // one program run: later benchmarks keep what an unchosen box had
   for (const Case& c : cases) {
-    BuildLaunchFragments(c.choices, state);
-    EXPECT_EQ(state.FastZFragment + " " + state.RefreshFragment + " " + state.HeapFragment + " " +
-                  state.DxLevelFragment,
+    BuildLaunchFragments(c.choices, fragments);
+    EXPECT_EQ(fragments.FastZFragment + " " + fragments.RefreshFragment + " " +
+                  fragments.HeapFragment + " " + fragments.DxLevelFragment,
               c.fragments);
   }
 }
 
 TEST(LaunchLineTest, FirstBenchmarkWithoutHeapChoiceLeavesTwoBlanks) {
-  RunState state;
-  state.DemoName = "qordemo2";
-  BuildLaunchFragments({false, 0, -1, 0}, state);
-  const std::string line = BuildLaunchLine("c:/steam/", "1366", "768", state);
+  LaunchFragments fragments;
+  BuildLaunchFragments({false, 0, -1, 0}, fragments);
+  const std::string line = BuildLaunchLine("c:/steam/", "1366", "768", fragments, "qordemo2");
   EXPECT_NE(line.find("-width 1366 -height 768 +r_fastzreject 0 -refresh 60  -dxlevel 90 "
                       "+timedemoquit qordemo2"),
             std::string::npos)

@@ -23,23 +23,21 @@ TEST(IsSteamRunningTest, SubstringOfTheLowerCasedList) {
   for (const Case& c : cases) {
     fakes::FakeProcessTable table;
     table.entries = c.entries;
-    RunState state;
-    state.SteamRunning = !c.expected;
-    IsSteamRunning(table, state);
-    EXPECT_EQ(state.SteamRunning, c.expected) << c.entries.size() << " entries";
+    bool SteamRunning = !c.expected;
+    IsSteamRunning(table, SteamRunning);
+    EXPECT_EQ(SteamRunning, c.expected) << c.entries.size() << " entries";
   }
 }
 
 TEST(IsSteamRunningTest, KeepsThePreviousAnswerWhenTheListFails) {
   fakes::FakeProcessTable table;
   table.listFails = true;
-  RunState state;
-  state.SteamRunning = true;
-  IsSteamRunning(table, state);
-  EXPECT_TRUE(state.SteamRunning);
-  state.SteamRunning = false;
-  IsSteamRunning(table, state);
-  EXPECT_FALSE(state.SteamRunning);
+  bool SteamRunning = true;
+  IsSteamRunning(table, SteamRunning);
+  EXPECT_TRUE(SteamRunning);
+  SteamRunning = false;
+  IsSteamRunning(table, SteamRunning);
+  EXPECT_FALSE(SteamRunning);
 }
 
 TEST(IsGameRunningTest, TheFirstGameProcessDecides) {

@@ -13,11 +13,10 @@ using testing::kUsersFile;
 
 // Backup, composition and the end-of-benchmark restore, as a benchmark runs them.
 bool Prepare(GameFolder& g) {
-  return g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec();
+  return g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec({});
 }
 void Finish(GameFolder& g) {
   g.autoexec.RestoreAutoexec();
-  g.state.AutoexecRestored = true;
 }
 
 TEST(AutoexecFilesTest, TheUsersFileIsSetAsideAndComesBackByteForByte) {
@@ -26,7 +25,7 @@ TEST(AutoexecFilesTest, TheUsersFileIsSetAsideAndComesBackByteForByte) {
   ASSERT_TRUE(Prepare(g));
   EXPECT_EQ(g.Read(g.Old()), kUsersFile);
   EXPECT_TRUE(LooksComposed(g.Read(g.Cfg())));
-  EXPECT_EQ(g.state.DetailLevelName, "Maximum");
+  EXPECT_EQ(g.autoexec.DetailLevelName(), "Maximum");
   EXPECT_TRUE(g.autoexec.ComposedNotRestored());
 
   Finish(g);
@@ -47,14 +46,14 @@ TEST(AutoexecFilesTest, WithoutAUsersFileNoneIsLeft) {
   EXPECT_FALSE(g.files.FileExists(g.Old()));
 }
 
-TEST(AutoexecFilesTest, ASecondBenchmarkComposesFromScratch) {
+TEST(AutoexecFilesTest, ASecondBenchmarkComposesFromScratchAndPutsTheUsersFileBackAgain) {
   GameFolder g;
+  g.files.AddFile(g.Cfg(), kUsersFile);
   g.controls.HDRBox.SetItemIndex(2);
   g.controls.MBlurBox.SetItemIndex(0);
   ASSERT_TRUE(Prepare(g));
   Finish(g);
 
-  g.state.AutoexecRestored = false;  // Run pressed again
   g.controls.HDRBox.SetItemIndex(-1);
   g.controls.MBlurBox.SetItemIndex(1);
   g.controls.ColorCorrBox.SetChecked(true);
@@ -63,6 +62,9 @@ TEST(AutoexecFilesTest, ASecondBenchmarkComposesFromScratch) {
   second.colorCorrection = true;
   second.motionBlurIndex = 1;
   EXPECT_EQ(g.Read(g.Cfg()), ComposeAutoexecText(second));
+  Finish(g);
+  EXPECT_EQ(g.Read(g.Cfg()), kUsersFile);
+  EXPECT_FALSE(g.files.FileExists(g.Old()));
 }
 
 TEST(AutoexecFilesTest, ALeftoverBackupIsTheUsersFile) {
@@ -119,7 +121,7 @@ TEST(AutoexecFilesTest, FailuresKeepTheUsersFileAndStopTheStart) {
     g.files.AddFile(g.Cfg(), kUsersFile);
     ASSERT_TRUE(g.autoexec.BackupAutoexec());
     g.files.SetReadOnly(g.folders.GameCfgFolder);
-    EXPECT_FALSE(g.autoexec.ComposeAutoexec());
+    EXPECT_FALSE(g.autoexec.ComposeAutoexec({}));
     ASSERT_EQ(g.dialogs.messages.size(), 2u);
     EXPECT_NE(g.dialogs.messages[0].find(g.Cfg()), std::string::npos);
     EXPECT_NE(g.dialogs.messages[1].find(g.Old()), std::string::npos);

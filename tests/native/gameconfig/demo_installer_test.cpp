@@ -31,16 +31,16 @@ TEST(DemoInstallerTest, ShippedDemosArePlacedAndOursRemoved) {
   ASSERT_TRUE(Install(g));
   EXPECT_FALSE(g.files.FileExists(g.Mod("qordemo1.dem")));
   EXPECT_EQ(g.Read(g.Mod("qordemo2.dem")), "shipped demo 2");
-  EXPECT_EQ(g.state.DemoName, "qordemo2");
-  EXPECT_EQ(g.state.DemoCaption, "Korvalin demo 2");
+  EXPECT_EQ(g.demos.DemoName(), "qordemo2");
+  EXPECT_EQ(g.demos.DemoCaption(), "Korvalin demo 2");
 
   // Demo 1 leaves a demo 2 where it is until the clean-up.
   g.demo.SetItemIndex(0);
   ASSERT_TRUE(Install(g));
   EXPECT_EQ(g.Read(g.Mod("qordemo1.dem")), "shipped demo 1");
   EXPECT_EQ(g.Read(g.Mod("qordemo2.dem")), "shipped demo 2");
-  EXPECT_EQ(g.state.DemoName, "qordemo1");
-  EXPECT_EQ(g.state.DemoCaption, "Korvalin demo 1");
+  EXPECT_EQ(g.demos.DemoName(), "qordemo1");
+  EXPECT_EQ(g.demos.DemoCaption(), "Korvalin demo 1");
 
   g.demos.RemoveShippedDemos();
   EXPECT_FALSE(g.files.FileExists(g.Mod("qordemo1.dem")));
@@ -68,8 +68,8 @@ TEST(DemoInstallerTest, TheUsersDemo) {
     const std::string fileName(platform::FileNamePart(c.path));
     EXPECT_EQ(g.Read(g.Mod(fileName)), "my demo") << c.what;
     EXPECT_EQ(g.Read(c.path), "my demo") << c.what;
-    EXPECT_EQ(g.state.DemoName, c.name) << c.what;
-    EXPECT_EQ(g.state.DemoCaption, std::string("Custom demo - ") + c.name) << c.what;
+    EXPECT_EQ(g.demos.DemoName(), c.name) << c.what;
+    EXPECT_EQ(g.demos.DemoCaption(), std::string("Custom demo - ") + c.name) << c.what;
     EXPECT_FALSE(g.files.FileExists(g.Mod("qordemo1.dem"))) << c.what;
   }
 }
@@ -115,7 +115,7 @@ TEST(DemoInstallerTest, TheUsersDemoInTheGamesFolderIsUsedWhereItIs) {
   ASSERT_TRUE(Install(g));
   g.files.beforeChange = nullptr;
   EXPECT_EQ(g.Read(g.Mod("mine.dem")), "my demo");
-  EXPECT_EQ(g.state.DemoName, "MINE");
+  EXPECT_EQ(g.demos.DemoName(), "MINE");
 }
 
 TEST(DemoInstallerTest, AnotherDemoOfTheSameNameIsReplacedOnlyWhenTheUserSaysSo) {

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "core/folders.h"
-#include "bench/run_state.h"
 #include "gameconfig/autoexec_files.h"
 #include "gameconfig/demo_installer.h"
 #include "gameconfig/game_recovery.h"
@@ -46,21 +45,15 @@ struct GameFolder {
   fakes::FakeDialogs dialogs;
   fakes::FakeShortWait wait;
   fakes::FakeFileDialogs fileDialogs;
-  bench::RunState state;
   core::Folders folders;
-  AutoexecFiles autoexec{{controls.HDRBox, controls.MBlurBox, controls.ColorCorrBox},
-                         files,
-                         dialogs,
-                         wait,
-                         state,
-                         folders};
+  AutoexecFiles autoexec{
+      {controls.HDRBox, controls.MBlurBox, controls.ColorCorrBox}, files, dialogs, wait, folders};
   ui::RadioGroup demo{"demo"};
   ui::Edit DemoEdit{"DemoEdit"};
   ui::Control DemoEditButton{"DemoEditButton"};
   DemoInstaller demos{
-      {demo, DemoEdit, DemoEditButton}, files, registry, dialogs, fileDialogs, state, folders};
-  GameRecovery recovery{controls.NoteEdit, files,    registry, dialogs, state,
-                        folders,           autoexec, demos};
+      {demo, DemoEdit, DemoEditButton}, files, registry, dialogs, fileDialogs, folders};
+  GameRecovery recovery{controls.NoteEdit, files, registry, dialogs, folders, autoexec, demos};
 };
 
 }  // namespace tamsendor::gameconfig::testing

@@ -112,7 +112,7 @@ TEST(GameRecoveryTest, ACloseRequestPutsTheUsersFileBackOnlyWhileABenchmarkHolds
     // During a benchmark.
     GameFolder g;
     g.files.AddFile(g.Cfg(), kUsersFile);
-    ASSERT_TRUE(g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec());
+    ASSERT_TRUE(g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec({}));
     g.recovery.FormCloseQuery();
     EXPECT_EQ(g.Read(g.Cfg()), kUsersFile);
     EXPECT_FALSE(g.files.FileExists(g.Old()));
@@ -121,7 +121,6 @@ TEST(GameRecoveryTest, ACloseRequestPutsTheUsersFileBackOnlyWhileABenchmarkHolds
     // Run pressed but no benchmark started; the user's own file stays.
     GameFolder g;
     g.files.AddFile(g.Cfg(), kUsersFile);
-    g.state.AutoexecRestored = false;
     g.recovery.FormCloseQuery();
     EXPECT_EQ(g.Read(g.Cfg()), kUsersFile);
   }
@@ -129,9 +128,8 @@ TEST(GameRecoveryTest, ACloseRequestPutsTheUsersFileBackOnlyWhileABenchmarkHolds
     // After a completed benchmark the restore does not run again.
     GameFolder g;
     g.files.AddFile(g.Cfg(), kUsersFile);
-    ASSERT_TRUE(g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec());
+    ASSERT_TRUE(g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec({}));
     g.autoexec.RestoreAutoexec();
-    g.state.AutoexecRestored = true;
     g.recovery.CleanUpAfterBenchmark();
     EXPECT_EQ(Stored(g, "NoErrorWarning"), "0");
     const std::uint32_t waited = g.wait.waitedMs;
@@ -143,7 +141,7 @@ TEST(GameRecoveryTest, ACloseRequestPutsTheUsersFileBackOnlyWhileABenchmarkHolds
     // The Exit button during a benchmark puts the user's file back as a close does.
     GameFolder g;
     g.files.AddFile(g.Cfg(), kUsersFile);
-    ASSERT_TRUE(g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec());
+    ASSERT_TRUE(g.autoexec.BackupAutoexec() && g.autoexec.ComposeAutoexec({}));
     g.recovery.SpeedButton1Click();
     EXPECT_EQ(g.Read(g.Cfg()), kUsersFile);
     EXPECT_FALSE(g.files.FileExists(g.Old()));

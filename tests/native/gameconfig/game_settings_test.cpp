@@ -25,14 +25,12 @@ struct GameSettingsTest : ::testing::Test {
   fakes::VirtualUiThread ui;
   tamsendor::testing::BenchControls controls{ui};
   fakes::FakeRegistry registry;
-  bench::RunState state;
   const std::string key =
       "\\S-1-5-21-1004336348-1177238915-682003330-1001\\Software\\Valve\\Source"
       "\\ep2\\Settings";
   GameRegistrySettings settings{
       {controls.AFBox, controls.AABox, controls.ColorCorrBox, controls.HDRBox, controls.MBlurBox},
-      registry,
-      state};
+      registry};
 };
 
 TEST_F(GameSettingsTest, KeyPathUnderTheUsersRoot) {
@@ -51,8 +49,9 @@ TEST_F(GameSettingsTest, FilteringRows) {
     settings.ApplyFilterSettings();
     EXPECT_EQ(Value("mat_forceaniso"), row.aniso) << controls.AFBox.Text();
     EXPECT_EQ(Value("mat_trilinear"), row.trilinear) << controls.AFBox.Text();
-    EXPECT_EQ(state.AnisoLine, "mat_forceaniso \"" + std::to_string(row.aniso) + "\"");
-    EXPECT_EQ(state.TrilinearLine, "mat_trilinear \"" + std::to_string(row.trilinear) + "\"");
+    EXPECT_EQ(settings.Lines().AnisoLine, "mat_forceaniso \"" + std::to_string(row.aniso) + "\"");
+    EXPECT_EQ(settings.Lines().TrilinearLine,
+              "mat_trilinear \"" + std::to_string(row.trilinear) + "\"");
   }
 }
 
@@ -74,8 +73,10 @@ TEST_F(GameSettingsTest, AntialiasingRowsInOrder) {
     EXPECT_EQ(Value("mat_antialias"), row.samples) << controls.AABox.Text();
     EXPECT_EQ(Value("ScreenMSAA"), row.samples) << controls.AABox.Text();
     EXPECT_EQ(Value("ScreenMSAAQuality"), row.quality) << controls.AABox.Text();
-    EXPECT_EQ(state.AaQualityLine, "mat_aaquality \"" + std::to_string(row.quality) + "\"");
-    EXPECT_EQ(state.AntialiasLine, "mat_antialias \"" + std::to_string(row.samples) + "\"");
+    EXPECT_EQ(settings.Lines().AaQualityLine,
+              "mat_aaquality \"" + std::to_string(row.quality) + "\"");
+    EXPECT_EQ(settings.Lines().AntialiasLine,
+              "mat_antialias \"" + std::to_string(row.samples) + "\"");
   }
 }
 
@@ -83,7 +84,7 @@ TEST_F(GameSettingsTest, FromSystemOrNoChoiceWritesNothingAndEmptiesTheLines) {
   controls.AFBox.SetItemIndex(5);
   controls.AABox.SetItemIndex(2);
   settings.ApplyFilterSettings();
-  ASSERT_FALSE(state.AnisoLine.empty());
+  ASSERT_FALSE(settings.Lines().AnisoLine.empty());
 
   // A second benchmark: "From System" for both, then typed text that matches no entry.
   for (auto choose : {+[](tamsendor::testing::BenchControls& c) {
@@ -98,10 +99,10 @@ TEST_F(GameSettingsTest, FromSystemOrNoChoiceWritesNothingAndEmptiesTheLines) {
     choose(controls);
     settings.ApplyFilterSettings();
     EXPECT_TRUE(registry.writes.empty());
-    EXPECT_EQ(state.AnisoLine, "");
-    EXPECT_EQ(state.TrilinearLine, "");
-    EXPECT_EQ(state.AaQualityLine, "");
-    EXPECT_EQ(state.AntialiasLine, "");
+    EXPECT_EQ(settings.Lines().AnisoLine, "");
+    EXPECT_EQ(settings.Lines().TrilinearLine, "");
+    EXPECT_EQ(settings.Lines().AaQualityLine, "");
+    EXPECT_EQ(settings.Lines().AntialiasLine, "");
   }
 }
 
@@ -141,8 +142,8 @@ TEST_F(GameSettingsTest, WithoutTheGamesKeyNothingIsWrittenButTheLinesFollowTheC
     settings.ApplyFilterSettings();
     settings.WriteGameSettings();
     EXPECT_TRUE(registry.writes.empty()) << sid;
-    EXPECT_EQ(state.AnisoLine, "mat_forceaniso \"4\"");
-    EXPECT_EQ(state.AntialiasLine, "mat_antialias \"2\"");
+    EXPECT_EQ(settings.Lines().AnisoLine, "mat_forceaniso \"4\"");
+    EXPECT_EQ(settings.Lines().AntialiasLine, "mat_antialias \"2\"");
   }
 }
 

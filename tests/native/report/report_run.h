@@ -20,13 +20,15 @@ struct ReportRun {
   ReportRun() {
     h.files.AddDirectory(kResults);
     h.folders.ResultsFolder = kResults;
-    h.state.DxCardName = "ATI Radeon X1950 Pro";
-    h.state.DemoCaption = "Korvalin demo 1";
-    h.state.DetailLevelName = "Maximum";
-    h.writeHeader = [this] { collection.WriteReportHeader(); };
-    h.collect = [this] {
-      h.Record();
-      collection.CollectResults();
+    h.writeHeader = [this] {
+      const sysinfo::DirectXFacts& directX = h.directx.Facts();
+      collection.WriteReportHeader({h.start.FileStamp(), h.start.DisplayStamp(), "Korvalin demo 1",
+                                    "Maximum", "ATI Radeon X1950 Pro", directX.DisplayMemory,
+                                    directX.DriverVersion, directX.Sound});
+    };
+    h.collect = [this](const core::RunState& progress) {
+      h.Record(progress);
+      collection.CollectResults(progress);
     };
     h.game.onGameExit = [this](std::size_t run) {
       if (run >= figures.size() || figures[run].empty())
@@ -59,17 +61,11 @@ struct ReportRun {
   fakes::FakeFileDialogs fileDialogs;
   std::vector<std::string> steps;
   std::vector<std::string> figures;
-  bool restoreSucceeds = true;
   ResultCollection collection{
       h.controls.ForCollection(),
-      {h.placement, h.files, h.dialogs, fileDialogs, opener, h.clock, host, probes},
-      h.state,
+      {h.files, h.dialogs, fileDialogs, opener, h.clock, host, probes},
       h.folders,
-      {[this] {
-         steps.push_back("restore autoexec");
-         return restoreSucceeds;
-       },
-       [this] { steps.push_back("clean up"); }}};
+      {[this] { steps.push_back("restore autoexec"); }, [this] { steps.push_back("clean up"); }}};
 };
 
 }  // namespace tamsendor::report::testing

@@ -33,7 +33,7 @@ TEST(ReportRunTest, OneRunAtOneResolution) {
   ReportRun r;
   r.Run({2}, 1, {" 61.2"});
   EXPECT_EQ(r.h.controls.StatusInfo.Caption(), "The benchmarking is successful.");
-  EXPECT_EQ(r.h.state.ReportPath, kReport);
+  EXPECT_EQ(r.collection.ReportPath(), kReport);
   EXPECT_EQ(r.opener.opened, std::vector<std::string>{kReport});
   EXPECT_EQ(r.collection.Scores().ScoreText, " 61.2");  // as the engine wrote it
   ExpectGold("one_run.htm", r.Saved());

@@ -105,7 +105,7 @@ TEST(ResultCollectionTest, ScoresAndAveragesPerResolution) {
     ReportRun r;
     r.Run(c.rows, c.runCount, c.figures);
     EXPECT_EQ(Body(r.collection), c.body) << c.what;
-    EXPECT_EQ(r.h.state.ScoreTotal, 0) << c.what;
+    EXPECT_EQ(r.collection.Scores().ScoreTotal, 0) << c.what;
     // Every run starts clean: neither file is left behind, whatever the run left.
     EXPECT_FALSE(r.h.files.FileExists(r.h.folders.GameModFolder + "sourcebench.csv")) << c.what;
     EXPECT_FALSE(r.h.files.FileExists(r.h.folders.GameModFolder + "sourcebench.txt")) << c.what;
@@ -130,7 +130,6 @@ TEST(ResultCollectionTest, SavesOpensAndCleansUpInOrderAtTheEnd) {
   r.Run({2}, 1, {" 61.2"});
   EXPECT_EQ(r.h.controls.StatusInfo.Caption(), "The benchmarking is successful.");
   EXPECT_EQ(r.steps, (std::vector<std::string>{"restore autoexec", "clean up"}));
-  EXPECT_TRUE(r.h.state.AutoexecRestored);
   EXPECT_TRUE(r.h.BenchButton.Enabled());
   EXPECT_FALSE(r.h.Panel2.Visible());
   EXPECT_EQ(r.opener.opened, std::vector<std::string>{kReport});
@@ -160,7 +159,7 @@ TEST(ResultCollectionTest, NothingScoredMeansAbortedAndNothingSaved) {
     EXPECT_EQ(r.h.controls.StatusInfo.Caption(), "Benchmark aborted!") << what;
     EXPECT_FALSE(r.h.files.FileExists(kReport)) << what;
     EXPECT_TRUE(r.opener.opened.empty());
-    EXPECT_EQ(r.h.state.ReportPath, "");
+    EXPECT_EQ(r.collection.ReportPath(), "");
     // The game's folder is put back all the same.
     EXPECT_EQ(r.steps, (std::vector<std::string>{"restore autoexec", "clean up"}));
     EXPECT_TRUE(r.h.BenchButton.Enabled());
@@ -192,7 +191,7 @@ TEST(ResultCollectionTest, AReportThatCannotBeSavedIsToldAndNothingHalfWrittenSt
   EXPECT_NE(r.h.dialogs.messages[0].find("Access is denied."), std::string::npos)
       << r.h.dialogs.messages[0];
   EXPECT_TRUE(r.opener.opened.empty());
-  EXPECT_EQ(r.h.state.ReportPath, "");
+  EXPECT_EQ(r.collection.ReportPath(), "");
   EXPECT_FALSE(r.h.files.FileExists(kReport));
   // The user is told once the game's folder is back in order.
   EXPECT_EQ(r.steps, (std::vector<std::string>{"restore autoexec", "clean up"}));
@@ -243,7 +242,7 @@ TEST(ResultCollectionTest, AReportThatCannotBeSavedIsOfferedAPlaceElsewhere) {
         << c.what;
     EXPECT_EQ(r.h.dialogs.messages.size(), c.messages) << c.what;
     EXPECT_FALSE(r.h.files.FileExists(kReport)) << c.what;
-    EXPECT_EQ(r.h.state.ReportPath, c.savedAt) << c.what;
+    EXPECT_EQ(r.collection.ReportPath(), c.savedAt) << c.what;
     // The game was put back before the user was asked anything.
     EXPECT_EQ(r.steps, (std::vector<std::string>{"restore autoexec", "clean up"})) << c.what;
     EXPECT_TRUE(r.h.BenchButton.Enabled()) << c.what;
@@ -277,7 +276,7 @@ TEST(ResultCollectionTest, WithoutAResultsFolderNoReportGoesToTheCurrentFolder) 
   r.h.folders.ResultsFolder.clear();
   r.h.files.currentFolder = "C:\\Windows\\system32";
   r.Run({2}, 1, {" 61.2"});
-  EXPECT_TRUE(r.h.state.ReportPath.empty());
+  EXPECT_TRUE(r.collection.ReportPath().empty());
   EXPECT_FALSE(r.h.files.FileExists("C:\\Windows\\system32\\result_2007_11_23__21_05_07.htm"));
   EXPECT_FALSE(r.h.dialogs.messages.empty());
 }
@@ -287,10 +286,10 @@ TEST(ResultCollectionTest, NothingIsWrittenBeforeTheEnd) {
   r.figures = {" 61.2", " 62.2", " 63.2"};
   r.h.Choose({2}, 3);
   int collections = 0;
-  r.h.collect = [&] {
+  r.h.collect = [&](const core::RunState& progress) {
     ++collections;
     EXPECT_FALSE(r.h.files.FileExists(kReport)) << "before collection " << collections;
-    r.collection.CollectResults();
+    r.collection.CollectResults(progress);
   };
   r.h.RunToEnd();
   EXPECT_EQ(collections, 3);

@@ -10,7 +10,7 @@
 #include "core/product_key.h"
 #include "platform/win32/controls/form_window.h"
 #include "platform/win32/text.h"
-#include "tests/fakes/fake_app_services.h"
+#include "tests/common/fake_app_services.h"
 #include "tests/win32/message_pump.h"
 #include "ui/check_list.h"
 #include "ui/edit.h"

@@ -9,7 +9,7 @@
 #include "core/product_key.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_registry.h"
-#include "tests/fakes/fake_app_services.h"
+#include "tests/common/fake_app_services.h"
 #include "ui/check_box.h"
 #include "ui/check_group.h"
 #include "ui/combo_box.h"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "bench/benchmark_start.h"
 #include "core/product_key.h"
@@ -41,25 +42,23 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
   void SetUp() override {
     StandinTest::SetUp();
     WriteControl("play_ms=100\r\n");
-    registry.CreateKey(kProductRoot, std::string(kProductKey));
+    registry.CreateKey(core::kProductRoot, std::string(core::kProductKey));
     std::string steam = steamFolder;
     std::replace(steam.begin(), steam.end(), '\\', '/');  // as Steam writes its own path
     folders.SteamFolder = steam + "/";
     folders.GameModFolder = modFolder + "\\";
     folders.ResultsFolder = temp / "My results\\";
-    state.DemoCaption = "Korvalin demo 1";
-    state.DetailLevelName = "Maximum";
     runners.cp.OnTerminate = [this](TJvCreateProcess& sender, std::uint32_t code) {
       sequencer.cpTerminate(sender, code);
     };
   }
 
-  void Collect() {
+  void Collect(const core::RunState& progress) {
     const std::string results = folders.GameModFolder + "sourcebench.csv";
-    collected.push_back({state.CurrentTag, state.RunsDone, state.FinishedCount,
+    collected.push_back({progress.CurrentTag, progress.RunsDone, progress.FinishedCount,
                          files.ReadBytes(results).value_or("")});
-    collection.CollectResults();
-    if (state.FinishedCount == state.ChosenCount)
+    collection.CollectResults(progress);
+    if (progress.FinishedCount == progress.ChosenCount)
       finished = true;
   }
 
@@ -78,35 +77,32 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
   win32::Win32HostFacts host{systemRegistry};
   fakes::FakeAdapterProbes probes;
   tamsendor::testing::BenchControls controls{ui};
-  RunState state;
-  Folders folders;
+  core::Folders folders;
   ProcessRunners runners{launcher};
-  ResolutionLauncher resolutions{controls.ForLaunch(), state, folders, runners.cp};
+  ResolutionLauncher resolutions{controls.ForLaunch(), folders, runners.cp};
   std::vector<Collected> collected;
   bool finished = false;
-  report::ResultCollection collection{
-      controls.ForCollection(),
-      {placement, files, dialogs, fileDialogs, opener, clock, host, probes},
-      state,
+  report::ResultCollection collection{controls.ForCollection(),
+                                      {files, dialogs, fileDialogs, opener, clock, host, probes},
+                                      folders,
+                                      {[] {}, [] {}}};
+  RunSequencer sequencer{
+      resolutions, controls.RunsLabel,
+      processes,   placement,
+      timers,      [this](const core::RunState& progress) { Collect(progress); }};
+  BenchmarkStart start{
+      controls.ForStart(),
+      {files, processes, registry, dialogs, clock},
       folders,
-      {[] { return true; }, [] {}}};
-  RunSequencer sequencer{state,     resolutions, controls.RunsLabel,
-                         processes, timers,      [this] { Collect(); }};
-  BenchmarkStart start{controls.ForStart(),
-                       {placement, files, processes, registry, dialogs, clock},
-                       state,
-                       folders,
-                       runners.cp2,
-                       resolutions,
-                       {[this] {
-                          state.DxDisplayMemory = "indeterminable";
-                          start.StartBenchmark();
-                        },
-                        [this] {
-                          state.DemoName = "qordemo1";
-                          return true;
-                        },
-                        [this] { collection.WriteReportHeader(); }}};
+      runners.cp2,
+      resolutions,
+      sequencer,
+      {[] { return false; }, [this] { start.StartBenchmark(); },
+       [] { return std::optional<std::string>("qordemo1"); },
+       [this] {
+         collection.WriteReportHeader({start.FileStamp(), start.DisplayStamp(), "Korvalin demo 1",
+                                       "Maximum", "", "indeterminable", "", ""});
+       }}};
 };
 
 TEST_F(BenchmarkUnderWineTest, TwoResolutionsTwoRunsEach) {
@@ -115,7 +111,6 @@ TEST_F(BenchmarkUnderWineTest, TwoResolutionsTwoRunsEach) {
   controls.Choose({0, 2}, 2);
 
   start.BenchButtonClick();
-  ASSERT_TRUE(state.SteamRunning);
   ASSERT_TRUE(tamsendor::testing::PumpUntil([&] { return finished; }, 90000))
       << collected.size() << " runs collected; status: " << controls.StatusInfo.Caption();
   Run("\"" + steamExe + "\" -shutdown");
@@ -146,8 +141,8 @@ TEST_F(BenchmarkUnderWineTest, TwoResolutionsTwoRunsEach) {
 
   // The saved report holds the scores the game wrote, rounded, and their averages.
   EXPECT_EQ(controls.StatusInfo.Caption(), "The benchmarking is successful.");
-  ASSERT_EQ(opener.opened, std::vector<std::string>{state.ReportPath});
-  const std::string report = ReadText(state.ReportPath).value_or("");
+  ASSERT_EQ(opener.opened, std::vector<std::string>{collection.ReportPath()});
+  const std::string report = ReadText(collection.ReportPath()).value_or("");
   std::vector<int> scores;
   for (const Collected& run : collected) {
     const auto row = Lines(run.result).at(3);  // title, empty line, header, the run

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace tamsendor::sysinfo {
+namespace tamsendor::platform {
 
 // What the ATI driver tells about its adapter, when it answers.
 struct AtiAdapterInfo {
@@ -30,4 +30,4 @@ class AdapterProbes {
   virtual DisplayClassInfo ProbeDisplayClassKey() = 0;
 };
 
-}  // namespace tamsendor::sysinfo
+}  // namespace tamsendor::platform

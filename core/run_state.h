@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace tamsendor::core {
+
+// How far the benchmark in progress has come. The run sequencer keeps it and alone changes it;
+// the result collection reads it after every game exit. Numbers start at 0, the tag empty.
+struct RunState {
+  int ChosenCount = 0;     // resolutions chosen for this benchmark
+  int FinishedCount = 0;   // chosen resolutions whose runs are all done
+  int RunsDone = 0;        // runs finished at the current resolution
+  int RunCount = 0;        // runs per resolution, 1-5 once chosen
+  std::string CurrentTag;  // tag of the resolution now running
+};
+
+}  // namespace tamsendor::core
