@@ -11,16 +11,14 @@
 #include <vector>
 
 #include "bench/benchmark_start.h"
-#include "core/product_key.h"
 #include "bench/run_sequencer.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_ui_thread.h"
 #include "tests/common/bench_controls.h"
-#include "tests/fakes/fake_registry.h"
-#include "tests/fakes/fake_shell.h"
-#include "tests/win32/scaled_timers.h"
+#include "tools/bench/quiet_services.h"
+#include "tools/bench/scaled_timers.h"
 
 namespace {
 
@@ -70,15 +68,14 @@ int wmain(int argc, wchar_t** argv) {
   constexpr int kRuns = 3;
 
   win32::Win32UiThread ui;
-  testing::ScaledTimers timers(ui, kScale);
+  benchmarks::ScaledTimers timers(ui, kScale);
   TimedLauncher launcher(ui);
   TimedProcessTable processes;
   win32::Win32FileSystem files;
-  fakes::FakeRegistry registry;
-  registry.CreateKey(core::kProductRoot, std::string(core::kProductKey));
-  fakes::FakeDialogs dialogs;
-  fakes::FakeWindowPlacement placement;
-  fakes::FakeLocaleClock clock;
+  benchmarks::NoRegistry registry;
+  benchmarks::PrintedDialogs dialogs;
+  benchmarks::NoWindow placement;
+  benchmarks::FixedClock clock;
   testing::BenchControls controls(ui);
   controls.Choose({std::begin(kRows), std::end(kRows)}, kRuns);
 

@@ -24,7 +24,7 @@
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/win32/message_pump.h"
-#include "tests/win32/scaled_timers.h"
+#include "tools/bench/scaled_timers.h"
 #include "tests/win32/standins/standin_fixture.h"
 
 namespace tamsendor::bench {
@@ -63,7 +63,7 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
   }
 
   win32::Win32UiThread ui;
-  testing::ScaledTimers timers{ui, 10};
+  benchmarks::ScaledTimers timers{ui, 10};
   win32::Win32ProcessLauncher launcher{ui};
   win32::Win32ProcessTable processes;
   win32::Win32FileSystem files;

@@ -4,10 +4,11 @@
 
 #include "platform/ui_thread.h"
 
-namespace tamsendor::testing {
+namespace tamsendor::benchmarks {
 
 // Shortens every wait by a factor, so a test under Wine runs a benchmark's real sequence of
-// waits in seconds instead of minutes. Only tests use it; the program keeps the full waits.
+// waits in seconds instead of minutes. Only tests and benchmark programs use it; the program
+// keeps the full waits.
 class ScaledTimers : public platform::Timers {
  public:
   ScaledTimers(platform::Timers& inner, std::uint32_t divisor) : inner_(inner), divisor_(divisor) {}
@@ -21,4 +22,4 @@ class ScaledTimers : public platform::Timers {
   std::uint32_t divisor_;
 };
 
-}  // namespace tamsendor::testing
+}  // namespace tamsendor::benchmarks
