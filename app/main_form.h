@@ -4,6 +4,7 @@
 #include "app/close_clean_up.h"
 #include "app/game_folders.h"
 #include "app/heap_size_advice.h"
+#include "app/main_controls.h"
 #include "app/main_pages.h"
 #include "app/results_folder.h"
 #include "app/settings_controls.h"
@@ -24,15 +25,14 @@
 #include "report/result_collection.h"
 #include "sysinfo/directx_facts.h"
 #include "ui/application.h"
-#include "ui/control_set.h"
-#include "ui/form.h"
+#include "ui/laid_out_form.h"
 
 namespace tamsendor::app {
 
 // The main window: its controls, made from its layout, the state and objects it owns for the
 // whole program run, and the wiring of each control's event to the handler of the same name. No
 // behaviour lives here.
-class TForm1 {
+class TForm1 : public ui::LaidOutForm {
  public:
   // The start-up begins with the splash; the rest of it, and the window, come when the splash has
   // shown for splashMs.
@@ -41,8 +41,9 @@ class TForm1 {
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
-  ui::Form& Form() { return form_; }
-  const ui::ControlSet& Controls() const { return controls_; }
+  // The controls the program works with, by name and kind.
+  MainControls& Named() { return c_; }
+  const MainControls& Named() const { return c_; }
   CloseCleanUp& CleanUp() { return cleanUp_; }
   const core::RunState& Progress() const { return sequencer_.Progress(); }
   const sysinfo::DirectXFacts& DirectXFacts() const { return directx_.Facts(); }
@@ -59,18 +60,12 @@ class TForm1 {
   void WriteReportHeader();
   void RunStartUpSteps();
   void Connect();
-  bench::LaunchControls LaunchControls();
-  bench::StartControls StartControls();
-  report::CollectionControls CollectionControls();
-  SettingsControls StoredChoices();
-  gameconfig::GameSettingsControls GameSettingsControls();
   void ConnectSettings();
 
   AppServices services_;
   std::uint32_t splashMs_;
   bool startedUp_ = false;
-  ui::Form form_;
-  ui::ControlSet controls_;
+  MainControls c_;
   CloseCleanUp cleanUp_;
   WindowLifecycle lifecycle_;
   MainPages pages_;

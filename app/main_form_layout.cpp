@@ -213,7 +213,7 @@ constexpr ui::Color kPageText{222, 222, 228};
 
 // The pages are dark like the rest of the window, with light text, and opaque, so the picture
 // beneath them does not show through.
-void ApplyPageLook(const ui::ControlSet& controls) {
+void ApplyPageLook(ui::ControlSet& controls) {
   const ui::Layout& rows = controls.Rows();
   auto onPage = [&rows](std::string parent) {
     while (!parent.empty()) {
@@ -247,7 +247,7 @@ void ApplyPageLook(const ui::ControlSet& controls) {
 
 }  // namespace
 
-void ApplyMainFormDesign(ui::Form& form, const ui::ControlSet& controls) {
+void ApplyMainFormDesign(ui::Form& form, ui::ControlSet& controls) {
   form.SetCaption("Korvalin Tamsendor");
   form.SetBounds({0, 0, 559, 475});
   form.SetBackgroundColor(ui::kBlack);

@@ -10,6 +10,6 @@ namespace tamsendor::app {
 ui::Layout MainFormLayout();
 
 // The design properties beyond the layout: the window itself and the controls' looks.
-void ApplyMainFormDesign(ui::Form& form, const ui::ControlSet& controls);
+void ApplyMainFormDesign(ui::Form& form, ui::ControlSet& controls);
 
 }  // namespace tamsendor::app

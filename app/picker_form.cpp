@@ -8,28 +8,24 @@ namespace tamsendor::app {
 
 TForm3::TForm3(TForm1& mainWindow, platform::Registry& registry,
                const platform::DisplayModes& display, platform::Timers& timers)
-    : form_("TForm3"),
-      controls_(PickerLayout(), timers),
-      picker_({mainWindow.Form(), mainWindow.Controls().Get<ui::Edit>("CusWidth"),
-               mainWindow.Controls().Get<ui::Edit>("CusHeight"), form_,
-               controls_.Get<ui::CheckList>("RzCheckList1")},
+    : LaidOutForm("TForm3", PickerLayout(), timers),
+      picker_({mainWindow.Form(), mainWindow.Named().CusWidth, mainWindow.Named().CusHeight, Form(),
+               Controls().Get<ui::CheckList>("RzCheckList1")},
               registry, display) {
-  ApplyPickerDesign(form_, controls_);
-  Connect(mainWindow.Controls());
+  ApplyPickerDesign(Form(), Controls());
+  Connect(mainWindow.Named());
 }
 
-void TForm3::Connect(const ui::ControlSet& mainControls) {
-  mainControls.Get<ui::Button>("CusPossibilities").OnClick = [this] {
-    picker_.CusPossibilitiesClick();
-  };
-  form_.OnActivate = [this] { picker_.FormActivate(); };
-  form_.OnDeactivate = [this] { picker_.FormDeactivate(); };
-  controls_.Get<ui::Button>("RzButton1").OnClick = [this] { picker_.RzButton1Click(); };
-  controls_.Get<ui::PictureButton>("RzToolButton1").OnClick = [this] {
+void TForm3::Connect(MainControls& mainWindow) {
+  mainWindow.CusPossibilities.OnClick = [this] { picker_.CusPossibilitiesClick(); };
+  Form().OnActivate = [this] { picker_.FormActivate(); };
+  Form().OnDeactivate = [this] { picker_.FormDeactivate(); };
+  Controls().Get<ui::Button>("RzButton1").OnClick = [this] { picker_.RzButton1Click(); };
+  Controls().Get<ui::PictureButton>("RzToolButton1").OnClick = [this] {
     picker_.RzToolButton1Click();
   };
   // Escape leaves the picker as its close button does.
-  form_.OnCancel = [this] { picker_.RzToolButton1Click(); };
+  Form().OnCancel = [this] { picker_.RzToolButton1Click(); };
 }
 
 }  // namespace tamsendor::app

@@ -17,7 +17,7 @@ ui::Layout PickerLayout() {
   };
 }
 
-void ApplyPickerDesign(ui::Form& form, const ui::ControlSet& controls) {
+void ApplyPickerDesign(ui::Form& form, ui::ControlSet& controls) {
   // Never shown on screen (the window has no title bar); it names the window to the system.
   form.SetCaption("Custom resolution");
   form.SetBounds({0, 0, 228, 502});

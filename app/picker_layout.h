@@ -10,6 +10,6 @@ namespace tamsendor::app {
 ui::Layout PickerLayout();
 
 // The picker window itself and the controls' looks beyond the layout.
-void ApplyPickerDesign(ui::Form& form, const ui::ControlSet& controls);
+void ApplyPickerDesign(ui::Form& form, ui::ControlSet& controls);
 
 }  // namespace tamsendor::app

@@ -7,7 +7,7 @@
 
 namespace tamsendor::app {
 
-void ApplyStartUpColors(const ui::ControlSet& controls) {
+void ApplyStartUpColors(ui::ControlSet& controls) {
   for (const char* name : {"RzGroup1", "RzGroup3"})
     controls.Get<ui::BarGroup>(name).SetFontColor(ui::Color{200, 200, 200});
   constexpr ui::Color kField{234, 234, 234};

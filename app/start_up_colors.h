@@ -6,6 +6,6 @@ namespace tamsendor::app {
 
 // The main window's colours that the start-up sets: the group bar's captions, light grey fields
 // and boxes, and the progress indicator's segments.
-void ApplyStartUpColors(const ui::ControlSet& controls);
+void ApplyStartUpColors(ui::ControlSet& controls);
 
 }  // namespace tamsendor::app

@@ -14,7 +14,7 @@ void Application::Terminate() {
     peer_->Terminate();
 }
 
-std::unique_ptr<FormPeer> Application::OpenWindow(Form& form, const ControlSet& controls) {
+std::unique_ptr<FormPeer> Application::OpenWindow(Form& form, ControlSet& controls) {
   if (peer_ == nullptr)
     return nullptr;
   return peer_->OpenWindow(form, controls);

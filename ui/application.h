@@ -15,7 +15,7 @@ class ApplicationPeer {
   virtual void Minimize() = 0;
   virtual void Terminate() = 0;
   // A real window for a form made while the program runs; the window goes with the returned peer.
-  virtual std::unique_ptr<FormPeer> OpenWindow(Form& form, const ControlSet& controls) = 0;
+  virtual std::unique_ptr<FormPeer> OpenWindow(Form& form, ControlSet& controls) = 0;
 };
 
 // The application's title (on the taskbar and on message boxes) and the operations on the whole
@@ -32,7 +32,7 @@ class Application {
   void Terminate();
   // Gives a form that is made while the program runs (a window owned by the application, such as
   // the start-up splash) its window, for as long as the returned peer lives. Headless: none.
-  std::unique_ptr<FormPeer> OpenWindow(Form& form, const ControlSet& controls);
+  std::unique_ptr<FormPeer> OpenWindow(Form& form, ControlSet& controls);
 
   bool Terminated() const { return terminated_; }
   int MinimizeCount() const { return minimizeCount_; }

@@ -128,11 +128,15 @@ ControlSet::ControlSet(Layout layout, platform::Timers& timers) : layout_(std::m
   }
 }
 
-Control* ControlSet::Find(std::string_view name) const {
+const Control* ControlSet::Find(std::string_view name) const {
   for (std::size_t i = 0; i < controls_.size(); ++i)
     if (layout_[i].name == name)
       return controls_[i].get();
   return nullptr;
+}
+
+Control* ControlSet::Find(std::string_view name) {
+  return const_cast<Control*>(std::as_const(*this).Find(name));
 }
 
 }  // namespace tamsendor::ui

@@ -19,6 +19,7 @@ class LaidOutForm {
   LaidOutForm& operator=(const LaidOutForm&) = delete;
 
   ui::Form& Form() { return form_; }
+  ControlSet& Controls() { return controls_; }
   const ControlSet& Controls() const { return controls_; }
 
  private:

@@ -10,15 +10,17 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/main_controls.h"
+#include "app/main_form_layout.h"
 #include "bench/benchmark_start.h"
 #include "bench/run_sequencer.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_ui_thread.h"
-#include "tests/common/bench_controls.h"
-#include "tools/bench/quiet_services.h"
-#include "tools/bench/scaled_timers.h"
+#include "ui/laid_out_form.h"
+#include "quiet_services.h"
+#include "scaled_timers.h"
 
 namespace {
 
@@ -76,8 +78,16 @@ int wmain(int argc, wchar_t** argv) {
   benchmarks::PrintedDialogs dialogs;
   benchmarks::NoWindow placement;
   benchmarks::FixedClock clock;
-  testing::BenchControls controls(ui);
-  controls.Choose({std::begin(kRows), std::end(kRows)}, kRuns);
+  // The main window's controls, headless, with the rows and the run count chosen.
+  ui::LaidOutForm window("TForm1", app::MainFormLayout(), ui);
+  app::ApplyMainFormDesign(window.Form(), window.Controls());
+  const app::MainControls controls(window.Form(), window.Controls());
+  for (const int row : kRows)
+    controls.res.SetItemChecked(row, true);
+  controls.RunNumberBox.SetItemIndex(kRuns - 1);
+  controls.RefreshBox.SetItemIndex(0);
+  controls.HeapsizeBox.SetItemIndex(0);
+  controls.DXLevelBox.SetItemIndex(0);
 
   core::Folders folders;
   folders.SteamFolder = win32::Narrow(argv[1]) + "\\";

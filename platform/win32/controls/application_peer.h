@@ -26,7 +26,7 @@ class ApplicationPeer : public ui::ApplicationPeer {
   }
   void Terminate() override { PostQuitMessage(0); }
   std::unique_ptr<ui::FormPeer> OpenWindow(ui::Form& form,
-                                           const ui::ControlSet& controls) override {
+                                           ui::ControlSet& controls) override {
     return std::make_unique<FormWindow>(form, controls, artwork_, FormWindow::Role::Secondary);
   }
 

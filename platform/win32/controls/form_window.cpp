@@ -45,7 +45,7 @@ constexpr UINT kManagerWaitMs = 1000;
 
 }  // namespace
 
-FormWindow::FormWindow(ui::Form& form, const ui::ControlSet& controls, const Artwork& artwork,
+FormWindow::FormWindow(ui::Form& form, ui::ControlSet& controls, const Artwork& artwork,
                        Role role, HWND owner)
     : form_(form), role_(role) {
   RegisterFormClass(&FormWindow::WindowProc);

@@ -19,7 +19,7 @@ class FormWindow : public ui::FormPeer {
   enum class Role { Main, Secondary };
   static constexpr wchar_t kClassName[] = L"TamsendorForm";
 
-  FormWindow(ui::Form& form, const ui::ControlSet& controls, const Artwork& artwork, Role role,
+  FormWindow(ui::Form& form, ui::ControlSet& controls, const Artwork& artwork, Role role,
              HWND owner = nullptr);
   ~FormWindow() override;
   FormWindow(const FormWindow&) = delete;

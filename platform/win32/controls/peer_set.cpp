@@ -67,7 +67,7 @@ std::unique_ptr<NativePeer> MakePeer(ui::Kind kind, ui::Control& model, PeerCont
 
 }  // namespace
 
-PeerSet::PeerSet(const ui::ControlSet& controls, HWND form, PeerContext& context) {
+PeerSet::PeerSet(ui::ControlSet& controls, HWND form, PeerContext& context) {
   const ui::Layout& rows = controls.Rows();
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ui::LayoutRow& row = rows[i];

@@ -19,7 +19,7 @@ namespace tamsendor::win32 {
 // them. A page without a size fills its page control.
 class PeerSet {
  public:
-  PeerSet(const ui::ControlSet& controls, HWND form, PeerContext& context);
+  PeerSet(ui::ControlSet& controls, HWND form, PeerContext& context);
   ~PeerSet();
   PeerSet(const PeerSet&) = delete;
   PeerSet& operator=(const PeerSet&) = delete;

@@ -26,7 +26,7 @@ class WindowLog : public ui::ApplicationPeer {
  public:
   void Minimize() override {}
   void Terminate() override {}
-  std::unique_ptr<ui::FormPeer> OpenWindow(ui::Form& form, const ui::ControlSet&) override {
+  std::unique_ptr<ui::FormPeer> OpenWindow(ui::Form& form, ui::ControlSet&) override {
     log.push_back("open " + form.Name());
     return std::make_unique<Window>(*this, form);
   }

@@ -46,8 +46,7 @@ struct GameFolder {
   fakes::FakeShortWait wait;
   fakes::FakeFileDialogs fileDialogs;
   core::Folders folders;
-  AutoexecFiles autoexec{
-      {controls.HDRBox, controls.MBlurBox, controls.ColorCorrBox}, files, dialogs, wait, folders};
+  AutoexecFiles autoexec{controls.ForAutoexec(), files, dialogs, wait, folders};
   ui::RadioGroup demo{"demo"};
   ui::Edit DemoEdit{"DemoEdit"};
   ui::Control DemoEditButton{"DemoEditButton"};

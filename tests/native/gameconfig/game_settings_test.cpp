@@ -28,9 +28,7 @@ struct GameSettingsTest : ::testing::Test {
   const std::string key =
       "\\S-1-5-21-1004336348-1177238915-682003330-1001\\Software\\Valve\\Source"
       "\\ep2\\Settings";
-  GameRegistrySettings settings{
-      {controls.AFBox, controls.AABox, controls.ColorCorrBox, controls.HDRBox, controls.MBlurBox},
-      registry};
+  GameRegistrySettings settings{controls.ForGameSettings(), registry};
 };
 
 TEST_F(GameSettingsTest, KeyPathUnderTheUsersRoot) {

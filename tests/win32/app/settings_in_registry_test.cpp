@@ -93,7 +93,7 @@ TEST_F(SettingsInRegistryTest, StoredChoicesAreReadAndWrittenAsStrings) {
   Install(L"CusW", "1600");
   Install(L"CusH", "1200");
   const auto form = Start();
-  const auto& controls = form->Controls();
+  auto& controls = form->Controls();
 
   EXPECT_TRUE(controls.Get<ui::CheckGroup>("res").ItemChecked(0));
   EXPECT_FALSE(controls.Get<ui::CheckGroup>("res").ItemEnabled(4));
@@ -125,7 +125,7 @@ TEST_F(SettingsInRegistryTest, AWriterNeverCreatesTheMissingKey) {
   const auto form = Start();
   DeleteProductKey();
   ASSERT_FALSE(ProductKeyExists());
-  const auto& controls = form->Controls();
+  auto& controls = form->Controls();
   controls.Get<ui::CheckGroup>("res").HandleMouseLeave();
   controls.Get<ui::CheckBox>("FastZBox").HandleMouseLeave();
   controls.Get<ui::ComboBox>("HDRBox").HandleSelect(0);
