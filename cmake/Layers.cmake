@@ -4,28 +4,28 @@
 # and linking a library is what puts its root on the include path. An #include of a folder that
 # a library may not use finds no file, and the build fails.
 #
-#   tamsendor_layer(<target> FOLDERS <folder>... [NO_VERIFY])
+#   tamsendor_layer(<target> FOLDERS <folder>...)
 #
-# Natively, every header is also compiled on its own with just its library's include path (the
-# `all_verify_interface_header_sets` target, which the native tests depend on), so a header that
+# Each library also compiles one generated file that includes all its headers, so a header that
 # nothing in its own library includes is held to the layers too.
 function(tamsendor_layer target)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "NO_VERIFY" "" "FOLDERS")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "FOLDERS")
   set(root ${CMAKE_BINARY_DIR}/layers/${target})
   file(REMOVE_RECURSE ${root})
-  set(links)
+  set(includes "// Every header of ${target}: a wrong include in any of them fails the build.\n")
   foreach(folder IN LISTS arg_FOLDERS)
     file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.h)
     file(MAKE_DIRECTORY ${root}/${folder})
     foreach(header IN LISTS headers)
       get_filename_component(name ${header} NAME)
       file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC)
-      list(APPEND links ${root}/${folder}/${name})
+      string(APPEND includes "#include \"${folder}/${name}\"\n")
     endforeach()
   endforeach()
-  target_sources(${target} PUBLIC FILE_SET HEADERS BASE_DIRS ${root} FILES ${links})
-  if(NOT WIN32 AND NOT arg_NO_VERIFY)
-    set_target_properties(${target} PROPERTIES VERIFY_INTERFACE_HEADER_SETS ON)
-  endif()
+  # Rewritten only when the list changes, so a reconfiguration does not rebuild it.
+  set(check ${CMAKE_BINARY_DIR}/layers/${target}_headers.cpp)
+  file(CONFIGURE OUTPUT ${check} CONTENT "${includes}" @ONLY)
+  target_sources(${target} PRIVATE ${check})
+  target_include_directories(${target} PUBLIC ${root})
   tamsendor_defaults(${target})
 endfunction()
