@@ -25,6 +25,16 @@ std::string Narrow(std::wstring_view utf16) {
   return narrow;
 }
 
+std::string AnsiToUtf8(std::string_view ansi) {
+  if (ansi.empty())
+    return {};
+  const int size = static_cast<int>(ansi.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), length);
+  return Narrow(wide);
+}
+
 std::string SystemErrorText(std::uint32_t code) {
   wchar_t* buffer = nullptr;
   const DWORD length = FormatMessageW(

@@ -12,7 +12,8 @@ class Win32HostFacts : public platform::HostFacts {
   std::string OsProductName() const override;
   std::uint64_t TotalPhysicalMemory() const override;
   std::string CpuName() const override;
-  // The clock the system recorded for the first processor at boot.
+  // The processor's clock measured against the performance counter, normalised; the figure the
+  // system recorded at boot when the counters cannot be read.
   int CpuSpeedMhz() const override;
 
  private:

@@ -15,6 +15,15 @@ TEST(Win32TextTest, RoundTripsAnyCharacter) {
   EXPECT_EQ(Widen("\xC3\x97"), std::wstring(L"\u00D7"));
 }
 
+// Reports of older tools come in the system's ANSI code page; the program keeps UTF-8.
+TEST(Win32TextTest, AnsiTextBecomesUtf8InTheSystemsCodePage) {
+  EXPECT_EQ(AnsiToUtf8(""), "");
+  EXPECT_EQ(AnsiToUtf8("Radeon X1950"), "Radeon X1950");
+  if (GetACP() != 1252)
+    GTEST_SKIP() << "the test prefix's code page is " << GetACP() << ", not the Western 1252";
+  EXPECT_EQ(AnsiToUtf8("H\xE6ndig \xD7"), "H\xC3\xA6ndig \xC3\x97");
+}
+
 TEST(Win32TextTest, SystemErrorTextHasNoLineBreak) {
   const std::string text = SystemErrorText(ERROR_FILE_NOT_FOUND);
   EXPECT_FALSE(text.empty());

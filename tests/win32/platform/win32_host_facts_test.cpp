@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "tests/win32/temp_folder.h"
@@ -19,7 +21,11 @@ TEST(Win32HostFactsTest, TheMachineIsDescribed) {
   EXPECT_FALSE(cpu.empty());
   EXPECT_LE(cpu.size(), 48u);
   EXPECT_EQ(cpu.find('\0'), std::string::npos);
-  EXPECT_GT(host.CpuSpeedMhz(), 0);
+  // Measured and normalised: within each hundred only the steps processors are sold at.
+  const int mhz = host.CpuSpeedMhz();
+  EXPECT_GT(mhz, 0);
+  const std::set<int> steps{0, 20, 33, 50, 60, 66, 80, 90};
+  EXPECT_TRUE(steps.contains(mhz % 100)) << mhz;
 }
 
 TEST(Win32LocaleTest, TheDecimalSeparatorIsOneCharacter) {
