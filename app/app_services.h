@@ -16,6 +16,8 @@
 #include "platform/user_identity.h"
 #include "platform/window_placement.h"
 #include "platform/adapter_probes.h"
+#include "platform/directx_provider.h"
+#include "platform/system_folders.h"
 
 namespace tamsendor::app {
 
@@ -39,6 +41,8 @@ struct AppServices {
   platform::FileDialogs& fileDialogs;
   platform::ShortWait& wait;
   const platform::UserIdentity& identity;
+  const platform::SystemFolders& folders;
+  platform::DirectXProvider& directx;
 };
 
 }  // namespace tamsendor::app

@@ -12,6 +12,7 @@
 #include "platform/win32/controls/application_peer.h"
 #include "platform/win32/controls/dialog_keys.h"
 #include "platform/win32/controls/form_window.h"
+#include "platform/win32/win32_directx_provider.h"
 #include "platform/win32/win32_display.h"
 #include "platform/win32/win32_file_dialogs.h"
 #include "platform/win32/win32_file_search.h"
@@ -23,6 +24,7 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_ui_thread.h"
+#include "platform/win32/win32_system_folders.h"
 #include "platform/win32/win32_user_identity.h"
 #include "sysinfo/unprobed_adapters.h"
 #include "ui/application.h"
@@ -62,6 +64,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::Win32FileDialogs fileDialogs;
   win32::Win32ShortWait wait;
   const win32::Win32UserIdentity identity;
+  const win32::Win32SystemFolders systemFolders;
+  win32::Win32DirectXProvider directx;
 
   ui::Application application("Korvalin Tamsendor");
   const win32::artwork::ProgramArtwork artwork;
@@ -69,10 +73,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   application.AttachPeer(&applicationPeer);
 
   // Shows the splash; the rest of the start-up, and then this window, follow when its time is up.
-  app::TForm1 form1(application,
-                    {uiThread, registry, files, launcher, processes, dialogs, placement, clock,
-                     display, opener, host, probes, program, search, fileDialogs, wait, identity},
-                    kSplashShownMs);
+  app::TForm1 form1(
+      application,
+      {uiThread, registry, files, launcher, processes, dialogs, placement, clock, display, opener,
+       host, probes, program, search, fileDialogs, wait, identity, systemFolders, directx},
+      kSplashShownMs);
   win32::FormWindow window(form1.Form(), form1.Controls(), artwork, win32::FormWindow::Role::Main);
   applicationPeer.SetMainWindow(window.Handle());
   instance.ServeLaterStarts(window.Handle());

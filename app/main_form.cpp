@@ -15,7 +15,10 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
       c_(Form(), Controls()),
       lifecycle_(application, Form(), cleanUp_),
       pages_(c_.PageControl),
-      directx_(services.registry, c_.AdvCircularProgress1),
+      runners_(services.launcher),
+      directx_(
+          {services.registry, services.files, services.folders, services.directx, services.timers},
+          c_.AdvCircularProgress1, runners_.dxrun, [this] { start_.StartBenchmark(); }),
       gameSettings_(c_.ForGameSettings(), services.registry),
       autoexec_(c_.ForAutoexec(), services.files, services.dialogs, services.wait, folders_),
       demos_(c_.ForDemos(), services.files, services.registry, services.dialogs,
@@ -23,7 +26,6 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
       recovery_(c_.NoteEdit, services.files, services.registry, services.dialogs, folders_,
                 autoexec_, demos_),
       preparation_(folders_, services.files, services.dialogs, autoexec_, demos_, gameSettings_),
-      runners_(services.launcher),
       launcher_(c_.ForLaunch(), folders_, runners_.cp),
       collection_(
           c_.ForCollection(),
@@ -37,12 +39,7 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
           c_.ForStart(),
           {services.files, services.processes, services.registry, services.dialogs, services.clock},
           folders_, runners_.cp2, launcher_, sequencer_,
-          {[this] { return directx_.TakeCachedFacts(); },
-           [this] {
-             // No DirectX diagnostic yet: the report says "indeterminable".
-             directx_.SetDirectXFactsIndeterminable();
-             start_.StartBenchmark();
-           },
+          {[this] { return directx_.TakeCachedFacts(); }, [this] { directx_.RunDxDiag(); },
            [this]() -> std::optional<std::string> {
              if (!preparation_.PrepareGame())
                return std::nullopt;
@@ -129,8 +126,11 @@ void TForm1::Connect() {
   };
   c_.BenchButton.OnClick = [this] { start_.BenchButtonClick(); };
   c_.RunNumberBox.OnChange = [this] { start_.StoreRunCount(); };
-  runners_.cp.OnTerminate = [this](bench::TJvCreateProcess& sender, std::uint32_t exitCode) {
+  runners_.cp.OnTerminate = [this](core::TJvCreateProcess& sender, std::uint32_t exitCode) {
     sequencer_.cpTerminate(sender, exitCode);
+  };
+  runners_.dxrun.OnTerminate = [this](core::TJvCreateProcess&, std::uint32_t) {
+    directx_.dxrunTerminate();
   };
   launcher_.OnLaunchFailed = [this] { recovery_.PutGameBack(); };
   // A close before the start-up has loaded the stored choices ends the program without the

@@ -14,7 +14,7 @@
 #include "app/window_lifecycle.h"
 #include "bench/benchmark_start.h"
 #include "core/folders.h"
-#include "bench/process_runner.h"
+#include "core/process_runner.h"
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"
 #include "gameconfig/autoexec_files.h"
@@ -71,13 +71,13 @@ class TForm1 : public ui::LaidOutForm {
   MainPages pages_;
 
   core::Folders folders_;
+  core::ProcessRunners runners_;
   sysinfo::DirectXInformation directx_;
   gameconfig::GameRegistrySettings gameSettings_;
   gameconfig::AutoexecFiles autoexec_;
   gameconfig::DemoInstaller demos_;
   gameconfig::GameRecovery recovery_;
   gameconfig::GamePreparation preparation_;
-  bench::ProcessRunners runners_;
   bench::ResolutionLauncher launcher_;
   report::ResultCollection collection_;
   bench::RunSequencer sequencer_;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/folders.h"
-#include "bench/process_runner.h"
+#include "core/process_runner.h"
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"
 #include "platform/dialogs.h"
@@ -67,8 +67,8 @@ struct BenchmarkSteps {
 class BenchmarkStart {
  public:
   BenchmarkStart(const StartControls& controls, const StartServices& services,
-                 const core::Folders& folders, TJvCreateProcess& cp2, ResolutionLauncher& launcher,
-                 RunSequencer& sequencer, BenchmarkSteps steps)
+                 const core::Folders& folders, core::TJvCreateProcess& cp2,
+                 ResolutionLauncher& launcher, RunSequencer& sequencer, BenchmarkSteps steps)
       : c_(controls),
         s_(services),
         folders_(folders),
@@ -93,7 +93,7 @@ class BenchmarkStart {
   StartControls c_;
   StartServices s_;
   const core::Folders& folders_;
-  TJvCreateProcess& cp2_;
+  core::TJvCreateProcess& cp2_;
   ResolutionLauncher& launcher_;
   RunSequencer& sequencer_;
   BenchmarkSteps steps_;

@@ -5,7 +5,7 @@
 
 #include "core/folders.h"
 #include "bench/launch_line.h"
-#include "bench/process_runner.h"
+#include "core/process_runner.h"
 #include "core/resolution_table.h"
 #include "ui/check_box.h"
 #include "ui/check_group.h"
@@ -37,7 +37,7 @@ class ResolutionLauncher {
   static constexpr int kCustomMember = core::kResolutionRows;  // the member after row 8
 
   ResolutionLauncher(const LaunchControls& controls, const core::Folders& folders,
-                     TJvCreateProcess& cp)
+                     core::TJvCreateProcess& cp)
       : c_(controls), folders_(folders), cp_(cp) {}
 
   // What every launch of this benchmark passes the game: the engine options and the demo.
@@ -70,7 +70,7 @@ class ResolutionLauncher {
   std::string demoName_;  // the name given after "+timedemoquit"
   std::string LaunchLine_;
   const core::Folders& folders_;
-  TJvCreateProcess& cp_;
+  core::TJvCreateProcess& cp_;
 };
 
 }  // namespace tamsendor::bench

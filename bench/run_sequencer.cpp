@@ -36,7 +36,7 @@ void RunSequencer::Collect() {
   CollectResults_(state_);
 }
 
-void RunSequencer::cpTerminate(TJvCreateProcess&, std::uint32_t) {
+void RunSequencer::cpTerminate(core::TJvCreateProcess&, std::uint32_t) {
   // Steam's own process may end long before the game has even started.
   Wait(kSettleMs, &RunSequencer::Poll);
 }

@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "bench/process_runner.h"
+#include "core/process_runner.h"
 #include "bench/resolution_launcher.h"
 #include "core/run_state.h"
 #include "platform/processes.h"
@@ -53,7 +53,7 @@ class RunSequencer {
   void LaunchFirstResolution() { Launch(0); }
 
   // `cp`'s end notice.
-  void cpTerminate(TJvCreateProcess& Sender, std::uint32_t ExitCode);
+  void cpTerminate(core::TJvCreateProcess& Sender, std::uint32_t ExitCode);
   // One poll: sets GameRunning.
   void WaitForGameExit();
   bool GameRunning() const { return GameRunning_; }

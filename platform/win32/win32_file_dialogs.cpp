@@ -8,44 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/win32/com.h"
 #include "platform/win32/text.h"
 
 namespace tamsendor::win32 {
 
 namespace {
-
-// COM on this thread while a dialog is up; balanced only when this call started it.
-class ComScope {
- public:
-  ComScope()
-      : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-  ~ComScope() {
-    if (SUCCEEDED(result_))
-      CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  HRESULT result_;
-};
-
-template <typename T>
-class ComRef {
- public:
-  ComRef() = default;
-  ~ComRef() {
-    if (object_ != nullptr)
-      object_->Release();
-  }
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  T** Out() { return &object_; }
-  T* operator->() const { return object_; }
-
- private:
-  T* object_ = nullptr;
-};
 
 // "Description|pattern|Description|pattern" as the dialog's list of file types.
 struct FileTypes {

@@ -7,6 +7,7 @@
 #include "tests/fakes/fake_processes.h"
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/fake_shell.h"
+#include "tests/fakes/fake_system_folders.h"
 #include "tests/fakes/fake_program_image.h"
 #include "tests/fakes/virtual_ui_thread.h"
 
@@ -21,8 +22,9 @@ struct FakeAppServices {
   }
 
   app::AppServices Get() {
-    return {ui,     registry, files,  launcher, processes, dialogs,     placement, clock,   display,
-            opener, host,     probes, program,  search,    fileDialogs, wait,      identity};
+    return {ui,          registry, files,    launcher, processes, dialogs, placement,
+            clock,       display,  opener,   host,     probes,    program, search,
+            fileDialogs, wait,     identity, folders,  directx};
   }
 
   VirtualUiThread ui;
@@ -42,6 +44,8 @@ struct FakeAppServices {
   FakeFileDialogs fileDialogs;
   FakeShortWait wait;
   FakeUserIdentity identity;
+  FakeSystemFolders folders;
+  FakeDirectXProvider directx;
 };
 
 }  // namespace tamsendor::fakes

@@ -91,7 +91,7 @@ int wmain(int argc, wchar_t** argv) {
 
   core::Folders folders;
   folders.SteamFolder = win32::Narrow(argv[1]) + "\\";
-  bench::ProcessRunners runners(launcher);
+  core::ProcessRunners runners(launcher);
   bench::ResolutionLauncher resolutions(controls.ForLaunch(), folders, runners.cp);
   std::vector<double> overheads;
   bool finished = false;
@@ -100,7 +100,7 @@ int wmain(int argc, wchar_t** argv) {
                                   if (progress.FinishedCount == progress.ChosenCount)
                                     finished = true;
                                 });
-  runners.cp.OnTerminate = [&](bench::TJvCreateProcess& sender, std::uint32_t code) {
+  runners.cp.OnTerminate = [&](core::TJvCreateProcess& sender, std::uint32_t code) {
     sequencer.cpTerminate(sender, code);
   };
   // The start goes straight to the launches: the process list is not asked for Steam here, and

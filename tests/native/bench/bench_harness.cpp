@@ -11,8 +11,7 @@ BenchHarness::BenchHarness()
             {[this] { return directx.TakeCachedFacts(); },
              [this] {
                ++directXStarts;
-               directx.SetDirectXFactsIndeterminable();
-               start.StartBenchmark();
+               directx.RunDxDiag();
              },
              [this]() -> std::optional<std::string> {
                ++prepareCalls;
@@ -32,7 +31,7 @@ BenchHarness::BenchHarness()
   registry.CreateKey(core::kProductRoot, std::string(core::kProductKey));
   folders.SteamFolder = "c:/steam/";
   folders.GameModFolder = "C:\\steam\\steamapps\\common\\half-life 2 episode two\\ep2\\";
-  cp.OnTerminate = [this](TJvCreateProcess& sender, std::uint32_t code) {
+  cp.OnTerminate = [this](core::TJvCreateProcess& sender, std::uint32_t code) {
     sequencer.cpTerminate(sender, code);
   };
   game.onLaunch = [this](const platform::ProcessStart&) {

@@ -6,7 +6,7 @@
 
 #include "bench/benchmark_start.h"
 #include "core/folders.h"
-#include "bench/process_runner.h"
+#include "core/process_runner.h"
 #include "core/product_key.h"
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"
@@ -16,6 +16,7 @@
 #include "tests/fakes/fake_processes.h"
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/fake_shell.h"
+#include "tests/fakes/fake_system_folders.h"
 #include "tests/common/bench_controls.h"
 #include "tests/common/simulated_game.h"
 #include "tests/fakes/virtual_ui_thread.h"
@@ -68,7 +69,8 @@ class BenchHarness {
   ui::ComboBox& RunNumberBox = controls.RunNumberBox;
 
   core::Folders folders;
-  sysinfo::DirectXInformation directx{registry, controls.AdvCircularProgress1};
+  fakes::FakeSystemFolders systemFolders;
+  fakes::FakeDirectXProvider provider;
   std::vector<Collected> collected;
   std::vector<std::string> runsLabelAtLaunch;
   int directXStarts = 0;
@@ -83,8 +85,13 @@ class BenchHarness {
 
   tamsendor::testing::SimulatedGame game{ui, launcher, processes};
 
-  ProcessRunners runners{launcher};
-  TJvCreateProcess& cp = runners.cp;
+  core::ProcessRunners runners{launcher};
+  core::TJvCreateProcess& cp = runners.cp;
+  // No dxdiag.exe on this machine: the facts come from the provider, which knows none.
+  sysinfo::DirectXInformation directx{{registry, files, systemFolders, provider, ui},
+                                      controls.AdvCircularProgress1,
+                                      runners.dxrun,
+                                      [this] { start.StartBenchmark(); }};
   ResolutionLauncher resolutions{controls.ForLaunch(), folders, cp};
   RunSequencer sequencer{
       resolutions, RunsLabel, processes,

@@ -156,7 +156,7 @@ TEST(BenchmarkRunTest, ClosingWhileTheGameHangsLeavesNothingPending) {
     // The main window's own sequencer, released when the window closes mid-benchmark.
     RunSequencer closing(h.resolutions, h.RunsLabel, h.processes, h.placement, h.ui,
                          [](const core::RunState&) { FAIL() << "no collection after the close"; });
-    h.cp.OnTerminate = [&](TJvCreateProcess& sender, std::uint32_t code) {
+    h.cp.OnTerminate = [&](core::TJvCreateProcess& sender, std::uint32_t code) {
       closing.cpTerminate(sender, code);
     };
     h.start.BenchButtonClick();

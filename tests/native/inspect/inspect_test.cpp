@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/fakes/fake_system_folders.h"
+
 namespace tamsendor::inspect {
 namespace {
 
@@ -14,7 +16,7 @@ struct Outcome {
   std::string out, err;
 };
 
-// Files by name; the code page turns the byte 0xE6 into "æ", as CP1252 does.
+// Files by name, read in the fake system's code page.
 Outcome InspectFiles(const std::vector<std::string>& arguments,
                      const std::map<std::string, std::string>& files) {
   const InspectIo io{
@@ -24,12 +26,7 @@ Outcome InspectFiles(const std::vector<std::string>& arguments,
         reason = "The system cannot find the file specified.";
         return std::nullopt;
       },
-      [](std::string_view ansi) {
-        std::string utf8;
-        for (const char c : ansi)
-          utf8 += c == '\xE6' ? std::string("\xC3\xA6") : std::string(1, c);
-        return utf8;
-      }};
+      [](std::string_view ansi) { return fakes::FakeSystemFolders().AnsiToUtf8(ansi); }};
   Outcome outcome;
   outcome.code = inspect::Inspect(arguments, io, outcome.out, outcome.err);
   return outcome;

@@ -70,10 +70,11 @@ class SettingsInRegistryTest : public ::testing::Test {
   }
 
   std::unique_ptr<TForm1> Start() {
-    AppServices services{
-        fake.ui,        registry,    fake.files,       fake.launcher, fake.processes, fake.dialogs,
-        fake.placement, fake.clock,  fake.display,     fake.opener,   fake.host,      fake.probes,
-        fake.program,   fake.search, fake.fileDialogs, fake.wait,     fake.identity};
+    AppServices services{fake.ui,        registry,     fake.files,       fake.launcher,
+                         fake.processes, fake.dialogs, fake.placement,   fake.clock,
+                         fake.display,   fake.opener,  fake.host,        fake.probes,
+                         fake.program,   fake.search,  fake.fileDialogs, fake.wait,
+                         fake.identity,  fake.folders, fake.directx};
     auto form = std::make_unique<TForm1>(application, services);
     fake.ui.AdvanceBy(kSplashMs);
     return form;

@@ -9,7 +9,7 @@
 
 #include "bench/benchmark_start.h"
 #include "core/product_key.h"
-#include "bench/process_runner.h"
+#include "core/process_runner.h"
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"
 #include "platform/win32/win32_file_system.h"
@@ -48,7 +48,7 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
     folders.SteamFolder = steam + "/";
     folders.GameModFolder = modFolder + "\\";
     folders.ResultsFolder = temp / "My results\\";
-    runners.cp.OnTerminate = [this](TJvCreateProcess& sender, std::uint32_t code) {
+    runners.cp.OnTerminate = [this](core::TJvCreateProcess& sender, std::uint32_t code) {
       sequencer.cpTerminate(sender, code);
     };
   }
@@ -78,7 +78,7 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
   fakes::FakeAdapterProbes probes;
   tamsendor::testing::BenchControls controls{ui};
   core::Folders folders;
-  ProcessRunners runners{launcher};
+  core::ProcessRunners runners{launcher};
   ResolutionLauncher resolutions{controls.ForLaunch(), folders, runners.cp};
   std::vector<Collected> collected;
   bool finished = false;

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "bench/process_checks.h"
-#include "bench/process_runner.h"
+#include "core/process_runner.h"
 #include "platform/path_text.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_ui_thread.h"
@@ -17,7 +17,7 @@
 namespace tamsendor::win32 {
 namespace {
 
-using bench::TJvCreateProcess;
+using core::TJvCreateProcess;
 using platform::ProcessPriority;
 using testing::PumpUntil;
 using testing::TempFolder;
@@ -44,12 +44,12 @@ class Win32RunnerTest : public ::testing::Test {
 };
 
 TEST_F(Win32RunnerTest, NoticeOnTheUiThreadWithTheExitCodeAndRestartFromTheHandler) {
-  TJvCreateProcess cp(launcher, ProcessPriority::Idle);
+  core::TJvCreateProcess cp(launcher, ProcessPriority::Idle);
   cp.CommandLine = ProgramsFolder() + "sleeper.exe 7 50";
   std::vector<std::uint32_t> codes;
   bool onUiThread = true;
   const DWORD uiThread = GetCurrentThreadId();
-  cp.OnTerminate = [&](TJvCreateProcess& sender, std::uint32_t exitCode) {
+  cp.OnTerminate = [&](core::TJvCreateProcess& sender, std::uint32_t exitCode) {
     onUiThread = onUiThread && GetCurrentThreadId() == uiThread;
     codes.push_back(exitCode);
     if (codes.size() == 1) {
@@ -58,7 +58,7 @@ TEST_F(Win32RunnerTest, NoticeOnTheUiThreadWithTheExitCodeAndRestartFromTheHandl
     }
   };
   cp.Run();
-  EXPECT_THROW(cp.Run(), bench::RunnerBusyError);
+  EXPECT_THROW(cp.Run(), core::RunnerBusyError);
   ASSERT_TRUE(PumpUntil([&] { return codes.size() == 2; }));
   EXPECT_EQ(codes, (std::vector<std::uint32_t>{7, 3}));
   EXPECT_TRUE(onUiThread);
@@ -71,18 +71,18 @@ TEST_F(Win32RunnerTest, StartsTheProgramUnderAFolderWithBlanks) {
   // A decoy where Windows would look first for an unquoted path.
   InstallSleeper(temp.path(), "Program.exe");
 
-  TJvCreateProcess cp(launcher, ProcessPriority::Idle);
+  core::TJvCreateProcess cp(launcher, ProcessPriority::Idle);
   cp.CommandLine = folder + "\\sleeper.exe 42";
   cp.CurrentDirectory = folder + "\\";
   std::optional<std::uint32_t> code;
-  cp.OnTerminate = [&](TJvCreateProcess&, std::uint32_t exitCode) { code = exitCode; };
+  cp.OnTerminate = [&](core::TJvCreateProcess&, std::uint32_t exitCode) { code = exitCode; };
   cp.Run();
   ASSERT_TRUE(PumpUntil([&] { return code.has_value(); }));
   EXPECT_EQ(*code, 42u) << "the arguments must reach the program whole";
 }
 
 TEST_F(Win32RunnerTest, AMissingProgramRaisesTheSystemsError) {
-  TJvCreateProcess cp(launcher, ProcessPriority::Idle);
+  core::TJvCreateProcess cp(launcher, ProcessPriority::Idle);
   cp.CommandLine = temp / "Steam\\steam.exe -applaunch 420";
   try {
     cp.Run();
@@ -96,11 +96,11 @@ TEST_F(Win32RunnerTest, AMissingProgramRaisesTheSystemsError) {
 }
 
 TEST_F(Win32RunnerTest, WithoutWaitingItReturnsAndNeverNotifies) {
-  TJvCreateProcess cp2(launcher, ProcessPriority::Normal);
+  core::TJvCreateProcess cp2(launcher, ProcessPriority::Normal);
   cp2.WaitForTerminate = false;
   cp2.CommandLine = ProgramsFolder() + "sleeper.exe 0 10";
   int notices = 0;
-  cp2.OnTerminate = [&](TJvCreateProcess&, std::uint32_t) { ++notices; };
+  cp2.OnTerminate = [&](core::TJvCreateProcess&, std::uint32_t) { ++notices; };
   cp2.Run();
   PumpUntil([] { return false; }, 300);
   EXPECT_EQ(notices, 0);
@@ -109,7 +109,7 @@ TEST_F(Win32RunnerTest, WithoutWaitingItReturnsAndNeverNotifies) {
 TEST_F(Win32RunnerTest, ClosingWhileAProgramHangsDoesNotWait) {
   const ULONGLONG started = GetTickCount64();
   {
-    TJvCreateProcess cp(launcher, ProcessPriority::Idle);
+    core::TJvCreateProcess cp(launcher, ProcessPriority::Idle);
     cp.CommandLine = ProgramsFolder() + "sleeper.exe 0 2500";
     cp.Run();
   }

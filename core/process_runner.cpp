@@ -1,8 +1,8 @@
-#include "bench/process_runner.h"
+#include "core/process_runner.h"
 
 #include "platform/path_text.h"
 
-namespace tamsendor::bench {
+namespace tamsendor::core {
 
 namespace {
 
@@ -56,4 +56,4 @@ std::string QuoteProgramPart(const std::string& commandLine) {
   return commandLine;
 }
 
-}  // namespace tamsendor::bench
+}  // namespace tamsendor::core

@@ -1,11 +1,11 @@
-#include "bench/process_runner.h"
+#include "core/process_runner.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/fakes/fake_processes.h"
 #include "tests/fakes/virtual_ui_thread.h"
 
-namespace tamsendor::bench {
+namespace tamsendor::core {
 namespace {
 
 using platform::ProcessPriority;
@@ -139,4 +139,4 @@ TEST_F(RunnerFixture, ARunnerDestroyedWhileWaitingGetsNoNotice) {
 }
 
 }  // namespace
-}  // namespace tamsendor::bench
+}  // namespace tamsendor::core

@@ -8,7 +8,7 @@
 
 #include "platform/processes.h"
 
-namespace tamsendor::bench {
+namespace tamsendor::core {
 
 // Asked to start while it still waits for the process it started before. Not an operating-system
 // error: callers that handle failed starts do not catch it.
@@ -59,9 +59,9 @@ class TJvCreateProcess {
 // contains a blank and is not quoted already. Anything else is returned unchanged.
 std::string QuoteProgramPart(const std::string& commandLine);
 
-}  // namespace tamsendor::bench
+}  // namespace tamsendor::core
 
-namespace tamsendor::bench {
+namespace tamsendor::core {
 
 // The main window's three runners, set up once: `cp` launches the game at idle priority and
 // reports the end; `cp2` starts the Steam client and returns once it is ready for input; `dxrun`
@@ -78,4 +78,4 @@ struct ProcessRunners {
   TJvCreateProcess dxrun;
 };
 
-}  // namespace tamsendor::bench
+}  // namespace tamsendor::core
