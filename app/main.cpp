@@ -14,6 +14,7 @@
 #include "platform/win32/controls/form_window.h"
 #include "platform/win32/win32_directx_provider.h"
 #include "platform/win32/win32_display.h"
+#include "platform/win32/win32_display_driver.h"
 #include "platform/win32/win32_file_dialogs.h"
 #include "platform/win32/win32_file_search.h"
 #include "platform/win32/win32_file_system.h"
@@ -26,7 +27,7 @@
 #include "platform/win32/win32_ui_thread.h"
 #include "platform/win32/win32_system_folders.h"
 #include "platform/win32/win32_user_identity.h"
-#include "sysinfo/unprobed_adapters.h"
+#include "sysinfo/adapter_probes.h"
 #include "ui/application.h"
 
 #ifdef TAMSENDOR_START_UP_BENCHMARK
@@ -57,7 +58,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::Win32DisplayModes display;
   win32::Win32DocumentOpener opener;
   const win32::Win32HostFacts host(registry);
-  sysinfo::UnprobedAdapters probes;
+  win32::Win32DisplayDriver displayDriver;
+  sysinfo::DriverAdapterProbes probes(displayDriver, registry, clock);
 
   win32::Win32ProgramImage program;
   win32::Win32FileSearch search;
