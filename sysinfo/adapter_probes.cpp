@@ -48,16 +48,20 @@ std::string CutBeforeBracket(const std::string& text) {
   return text.substr(0, text.find('('));
 }
 
-bool DriverAdapterProbes::IsAtiAdapter(std::string& description) {
-  if (!driver_.AtiEscape({16, 0x400103, 0, 0}, 64))
+bool DriverAdapterProbes::DetectAti(TRadeonInfo& radeon) {
+  const std::optional<std::vector<std::uint8_t>> clocks =
+      driver_.AtiEscape({16, 0x110013, 0, 0}, 80);
+  if (!clocks || !driver_.AtiEscape({16, 0x400103, 0, 0}, 64))
     return false;
+  radeon.CoreClock = WordAt(*clocks, 44) / 100.0;
+  radeon.MemoryClock = WordAt(*clocks, 12) / 100.0;
   // The first display's description; its identifier, or the last listed one's, names the vendor
   // in characters 9 to 12 ("PCI\VEN_1002&...").
   platform::DisplayDeviceRecord last;
   for (const platform::DisplayDeviceRecord& device : driver_.DisplayDevices()) {
     last = device;
     if (device.DeviceName == kFirstDisplay) {
-      description = device.DeviceString;
+      radeon.Description = device.DeviceString;
       break;
     }
   }
@@ -66,16 +70,14 @@ bool DriverAdapterProbes::IsAtiAdapter(std::string& description) {
 
 platform::AtiAdapterInfo DriverAdapterProbes::ProbeAtiAdapter() {
   platform::AtiAdapterInfo info;
-  const std::optional<std::vector<std::uint8_t>> clocks =
-      driver_.AtiEscape({16, 0x110013, 0, 0}, 80);
-  std::string description;
-  if (!clocks || !IsAtiAdapter(description))
+  TRadeonInfo radeon;
+  if (!DetectAti(radeon))
     return info;
   info.Valid = true;
-  info.CardName = description;
+  info.CardName = radeon.Description;
   const std::string separator = locale_.DecimalSeparator();
-  info.CoreClock = ClockText(WordAt(*clocks, 44) / 100.0, separator);
-  info.MemoryClock = ClockText(WordAt(*clocks, 12) / 100.0, separator);
+  info.CoreClock = ClockText(radeon.CoreClock, separator);
+  info.MemoryClock = ClockText(radeon.MemoryClock, separator);
   if (registry_.KeyExists(RegistryRoot::LocalMachine, kAtiAsicKey)) {
     AtiBusType_ = CutBeforeBracket(
         registry_.ReadString(RegistryRoot::LocalMachine, kAtiAsicKey, "Bus Type").value_or(""));

@@ -14,6 +14,13 @@ namespace tamsendor::sysinfo {
 // registry. An adapter counts as ATI exactly when both ATI escapes answer and the first display's
 // device identifier names the vendor 1002. Each probe re-probes; the ATI bus and memory types
 // keep an earlier probe's texts when ATI's registry keys are missing.
+// What one ATI probe finds: the live clocks in MHz and the first display's description.
+struct TRadeonInfo {
+  double CoreClock = 0;
+  double MemoryClock = 0;
+  std::string Description;
+};
+
 class DriverAdapterProbes : public platform::AdapterProbes {
  public:
   DriverAdapterProbes(platform::DisplayDriver& driver, const platform::Registry& registry,
@@ -32,7 +39,8 @@ class DriverAdapterProbes : public platform::AdapterProbes {
   const std::vector<std::string>& ClockList() const { return ClockList_; }
 
  private:
-  bool IsAtiAdapter(std::string& description);
+  // Runs the ATI detection and fills `radeon`; false when the adapter is no ATI one.
+  bool DetectAti(TRadeonInfo& radeon);
 
   platform::DisplayDriver& driver_;
   const platform::Registry& registry_;
