@@ -12,17 +12,13 @@
 #include "platform/win32/text.h"
 #include "tests/common/fake_app_services.h"
 #include "tests/win32/message_pump.h"
+#include "tests/win32/no_artwork.h"
 #include "ui/check_list.h"
 #include "ui/edit.h"
 #include "ui/page_control.h"
 
 namespace tamsendor::app {
 namespace {
-
-class NoArtwork : public win32::Artwork {
- public:
-  void Paint(const std::string&, HDC, const RECT&, const win32::ArtState&) const override {}
-};
 
 POINT Centre(HWND window) {
   RECT area;
@@ -84,7 +80,7 @@ class PickerWindowTest : public ::testing::Test {
 
   fakes::FakeAppServices services;
   ui::Application application{"Korvalin Tamsendor"};
-  NoArtwork artwork;
+  tamsendor::testing::NoArtwork artwork;
   std::unique_ptr<TForm1> form1;
   std::unique_ptr<win32::FormWindow> window1;
   std::unique_ptr<TForm3> form3;

@@ -9,6 +9,7 @@
 
 #include "platform/win32/controls/form_window.h"
 #include "platform/win32/win32_ui_thread.h"
+#include "tests/win32/no_artwork.h"
 #include "ui/control_set.h"
 
 namespace tamsendor::win32 {
@@ -17,14 +18,9 @@ namespace {
 using ui::Kind;
 using ui::LayoutRow;
 
-class NoArtwork : public Artwork {
- public:
-  void Paint(const std::string&, HDC, const RECT&, const ArtState&) const override {}
-};
-
 struct SessionEndTest : ::testing::Test {
   Win32UiThread uiThread;
-  NoArtwork artwork;
+  tamsendor::testing::NoArtwork artwork;
   ui::ControlSet controls{{LayoutRow("Image", Kind::Image).At(0, 0, 100, 100)}, uiThread};
   ui::Form form{"Main"};
   std::vector<std::string> steps;
