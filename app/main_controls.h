@@ -48,6 +48,8 @@ struct MainControls {
   ui::PageControl& PageControl;
   ui::BarGroup& RzGroup1;
   ui::BarGroup& RzGroup3;
+  ui::PictureButton& RzShapeButton3;
+  ui::PictureButton& RzShapeButton4;
   ui::Label& Label17;
   // The benchmark's progress.
   ui::Label& StatusInfo;

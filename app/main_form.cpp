@@ -55,6 +55,7 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
       results_({services.registry, services.files, services.fileDialogs, services.opener,
                 services.dialogs},
                c_.ResEdit, folders_),
+      links_(services.files, services.dialogs, services.opener, folders_),
       splash_(application, services.timers) {
   ApplyMainFormDesign(Form(), Controls());
   Connect();
@@ -151,7 +152,11 @@ void TForm1::Connect() {
   c_.RzGroup1.ItemAt(1).OnClick = [this] { pages_.RzGroup1Items1Click(); };
   c_.RzGroup1.ItemAt(2).OnClick = [this] { pages_.RzGroup1Items2Click(); };
   c_.RzGroup1.ItemAt(3).OnClick = [this] { pages_.RzGroup1Items3Click(); };
+  c_.RzGroup3.ItemAt(0).OnClick = [this] { links_.RzGroup3Items0Click(); };
+  c_.RzGroup3.ItemAt(1).OnClick = [this] { links_.RzGroup3Items3Click(); };
   c_.RzGroup3.ItemAt(2).OnClick = [this] { pages_.RzGroup3Items4Click(); };
+  c_.RzShapeButton3.OnClick = [this] { links_.RzShapeButton3Click(); };
+  c_.RzShapeButton4.OnClick = [this] { links_.RzShapeButton4Click(); };
 
   c_.demo.OnChanging = [this] { demos_.demoChanging(); };
   c_.demo.OnMouseLeave = [this] { demos_.demoMouseLeave(); };

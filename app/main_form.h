@@ -4,6 +4,7 @@
 #include "app/close_clean_up.h"
 #include "app/game_folders.h"
 #include "app/heap_size_advice.h"
+#include "app/help_and_links.h"
 #include "app/main_controls.h"
 #include "app/main_pages.h"
 #include "app/results_folder.h"
@@ -87,6 +88,7 @@ class TForm1 : public ui::LaidOutForm {
   HeapSizeAdvice heapAdvice_;
   GameFolders games_;
   ResultsFolderChoice results_;
+  HelpAndLinks links_;
   // Last, so it goes first: a program that ends during the splash never runs the rest of its
   // start-up.
   Splash splash_;

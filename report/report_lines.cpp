@@ -4,7 +4,7 @@
 
 #include "core/resolution_table.h"
 #include "report/html_text.h"
-#include "report/maker.h"
+#include "core/maker.h"
 
 namespace tamsendor::report {
 
@@ -74,7 +74,7 @@ void AppendHeader(ReportLines& lines, const HeaderFacts& facts, std::string_view
           "\"http://www.w3.org/TR/html4/loose.dtd\">",
           "<html>",
           "<head>",
-          "<title>Tamsendor - " + HtmlLatin1(kMakerSite) + "</title>",
+          "<title>Tamsendor - " + HtmlLatin1(core::kMakerSite) + "</title>",
           "<style type=\"text/css\">",
           "<!--",
           ".style4 {",
@@ -176,7 +176,7 @@ void AppendAverage(ReportLines& lines, int average) {
 
 void AppendFooter(ReportLines& lines) {
   lines.push_back("<P></P>");
-  lines.push_back("<CENTER>" + HtmlLatin1(kMakerCopyright) + "</CENTER><BR></BODY></HTML>");
+  lines.push_back("<CENTER>" + HtmlLatin1(core::kMakerCopyright) + "</CENTER><BR></BODY></HTML>");
 }
 
 std::string ReportBytes(const ReportLines& lines) {
