@@ -14,6 +14,7 @@
 #include "ui/panel.h"
 #include "ui/picture_button.h"
 #include "ui/radio_group.h"
+#include "ui/rich_text_view.h"
 
 namespace tamsendor::ui {
 
@@ -92,6 +93,8 @@ std::unique_ptr<Control> MakeControl(const LayoutRow& row, platform::Timers& tim
       group->SetItems(row.items);
       return group;
     }
+    case Kind::RichText:
+      return std::make_unique<RichTextView>(row.name);
   }
   throw std::invalid_argument("Unknown kind of control: " + row.name);
 }

@@ -22,7 +22,8 @@ enum class Kind {
   Image,
   BusyIndicator,
   GroupBar,
-  Group,  // parent: a GroupBar
+  Group,     // parent: a GroupBar
+  RichText,  // a read-only view of formatted text with links
 };
 
 // One control of a window's design: where it sits (client pixels of its parent; an empty parent
