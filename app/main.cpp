@@ -2,6 +2,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <string>
 
 #include "app/about_box.h"
 #include "app/main_form.h"
@@ -9,6 +10,7 @@
 #include "app/picker_form.h"
 #include "platform/win32/artwork/program_artwork.h"
 #include "app/splash.h"
+#include "core/maker.h"
 #include "platform/win32/controls/application_peer.h"
 #include "platform/win32/controls/dialog_keys.h"
 #include "platform/win32/controls/form_window.h"
@@ -19,11 +21,14 @@
 #include "platform/win32/win32_file_search.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_host_facts.h"
+#include "platform/win32/win32_online_check.h"
+#include "platform/win32/win32_page_fetcher.h"
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_program_image.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_single_instance.h"
+#include "platform/win32/text.h"
 #include "platform/win32/win32_ui_thread.h"
 #include "platform/win32/win32_system_folders.h"
 #include "platform/win32/win32_user_identity.h"
@@ -35,6 +40,21 @@
 constexpr std::uint32_t kSplashShownMs = 0;
 #else
 constexpr std::uint32_t kSplashShownMs = tamsendor::app::kSplashMs;
+#endif
+
+#ifdef TAMSENDOR_TEST_BUILD
+// The test build (never shipped) shows the news page a test serves, when the test names one.
+std::string NewsAddress() {
+  wchar_t address[2048];
+  const DWORD length = GetEnvironmentVariableW(L"TAMSENDOR_TEST_NEWS_PAGE", address, 2048);
+  if (length == 0 || length >= 2048)
+    return std::string(tamsendor::core::kNewsPage);
+  return tamsendor::win32::Narrow(std::wstring_view(address, length));
+}
+#else
+std::string NewsAddress() {
+  return std::string(tamsendor::core::kNewsPage);
+}
 #endif
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -91,7 +111,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   app::TForm3 form3(form1, registry, display, uiThread);
   win32::FormWindow window3(form3.Form(), form3.Controls(), artwork,
                             win32::FormWindow::Role::Secondary, window.Handle());
-  app::TForm5 form5(uiThread);
+  win32::Win32OnlineCheck onlineCheck;
+  win32::Win32PageFetcher pageFetcher(uiThread);
+  app::TForm5 form5(form1.Form(), {onlineCheck, pageFetcher, uiThread, opener}, NewsAddress());
   win32::FormWindow newsWindow(form5.Form(), form5.Controls(), artwork,
                                win32::FormWindow::Role::Secondary, window.Handle());
   // Never shown: the splash is an about box of its own.

@@ -15,6 +15,7 @@
 #include "platform/win32/controls/panel_peer.h"
 #include "platform/win32/controls/picture_button_peer.h"
 #include "platform/win32/controls/radio_group_peer.h"
+#include "platform/win32/controls/rich_text_view_peer.h"
 
 namespace tamsendor::win32 {
 
@@ -59,6 +60,8 @@ std::unique_ptr<NativePeer> MakePeer(ui::Kind kind, ui::Control& model, PeerCont
       return std::make_unique<BusyIndicatorPeer>(As<ui::BusyIndicator>(model), context, parent);
     case Kind::GroupBar:
       return std::make_unique<GroupBarPeer>(As<ui::GroupBar>(model), context, parent);
+    case Kind::RichText:
+      return std::make_unique<RichTextViewPeer>(As<ui::RichTextView>(model), context, parent);
     case Kind::Group:
       break;
   }

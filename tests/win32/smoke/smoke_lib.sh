@@ -86,3 +86,19 @@ run_enabled_face="srgb(180,100,22)"
 run_disabled_face="srgb(34,34,38)"
 
 [ -n "${DISPLAY:-}" ] || fail "no X display (run under scripts/lib/with-display.sh)"
+
+# news_window: the id of the visible news window.
+news_window() { visible_sized "Pelloquin NEWS" 520 500; }
+
+# close_window ID: as the user closes it, with its close button (the window manager's Alt+F4).
+close_window() {
+  xdotool windowactivate --sync "$1" 2>/dev/null
+  xdotool key --clearmodifiers alt+F4
+}
+
+# set_system_offline 1|0: whether the system (Internet Settings, as the shell reads them) works
+# offline.
+set_system_offline() {
+  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings' \
+    /v GlobalUserOffline /t REG_DWORD /d "$1" /f >/dev/null 2>&1 </dev/null
+}
