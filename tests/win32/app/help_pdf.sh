@@ -16,8 +16,9 @@ pages=$(pdfinfo "$help" | awk '/^Pages:/ { print $2 }')
 [ "${pages:-0}" -gt "$minimum_pages" ] ||
   fail "Help.pdf has ${pages:-no} pages; the manual has more than $minimum_pages"
 
-# Lines joined, blanks squeezed: a text may wrap anywhere in the printed page.
-text=$(pdftotext -enc UTF-8 "$help" - | tr '\n\f' '  ' | tr -s ' ')
+# In the order of the page (tables row by row), lines joined and blanks squeezed: a text may wrap
+# anywhere in the printed page.
+text=$(pdftotext -raw -enc UTF-8 "$help" - | tr '\n\f' '  ' | tr -s ' ')
 for expected in \
   "Contents" \
   "1. What the program does" "2. Installing" "3. The main window" "4. Running a benchmark" \
