@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ libgtest-dev clang-format
   g++-mingw-w64-x86-64
   wine wine64 xvfb xdotool openbox imagemagick x11-utils nsis
-  chromium
+  chromium poppler-utils
 )
 
 missing=()
