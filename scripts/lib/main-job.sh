@@ -66,6 +66,22 @@ if [ -z "$window" ]; then
 fi
 shown=$(date +%s.%N)
 awk -v a="$started" -v b="$shown" 'BEGIN { printf "Main window shown after %.2f s.\n", b - a }'
+# The news window comes with it, on top; closed as a user closes it, it only hides.
+for _ in $(seq 100); do
+  news=$(xdotool search --onlyvisible --name '^Pelloquin NEWS$' 2>/dev/null | head -n 1)
+  [ -n "$news" ] && break
+  sleep 0.1
+done
+if [ -n "$news" ]; then
+  sleep 0.5
+  xdotool windowactivate --sync "$news" 2>/dev/null
+  xdotool key --clearmodifiers alt+F4
+  echo "News window shown and closed."
+else
+  echo "No news window with the main window." >&2
+  kill "$app" 2>/dev/null || true
+  exit 1
+fi
 sleep 1 # let it paint
 eval "$(xdotool getwindowgeometry --shell "$window")"
 shot() {

@@ -1,6 +1,7 @@
 #include "platform/win32/controls/rich_text_view_peer.h"
 
 #include <richedit.h>
+#include <windowsx.h>
 
 #include <string>
 
@@ -13,6 +14,7 @@ namespace {
 // Links in a light blue that reads on the dark background the news window has.
 constexpr COLORREF kLinkColor = RGB(120, 180, 255);
 constexpr const wchar_t* kFace = L"Tahoma";
+constexpr int kMargin = 8;
 
 // The rich edit of msftedit.dll, loaded from the system folder only; it stays loaded.
 const wchar_t* RichEditClass() {
@@ -51,8 +53,9 @@ RichTextViewPeer::RichTextViewPeer(ui::RichTextView& model, PeerContext& context
     : NativePeer(model, context), view_(model) {
   CreateNative(RichEditClass(),
                ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, 0, parent);
-  SendMessageW(Handle(), EM_SETEVENTMASK, 0, ENM_LINK);
-  // Our own link runs only; a text that merely looks like an address is no link.
+  // Our own link runs only; a text that merely looks like an address is no link. The control's
+  // own links (CFE_LINK) are not used: they take the system's link colour, dark blue on our
+  // black under Wine, so the peer finds clicks on link runs itself.
   SendMessageW(Handle(), EM_AUTOURLDETECT, FALSE, 0);
 }
 
@@ -65,6 +68,14 @@ void RichTextViewPeer::ReflectOwn(ui::Property changed) {
       ApplyColors();
       ShowDocument();
       break;
+    case ui::Property::Bounds: {
+      // Text does not touch the edges.
+      RECT area;
+      GetClientRect(Handle(), &area);
+      InflateRect(&area, -kMargin, -kMargin);
+      SendMessageW(Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&area));
+      break;
+    }
     default:
       break;
   }
@@ -93,8 +104,8 @@ void RichTextViewPeer::ShowDocument() {
   const COLORREF textColor = ToColorRef(view_.FontColor().value_or(ui::kBlack));
   CHARFORMAT2W format{};
   format.cbSize = sizeof(format);
-  format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_LINK | CFM_COLOR | CFM_SIZE |
-                  CFM_FACE | CFM_CHARSET;
+  format.dwMask =
+      CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_COLOR | CFM_SIZE | CFM_FACE | CFM_CHARSET;
   format.crTextColor = textColor;
   format.yHeight = view_.FontSize() * 20;
   format.bCharSet = DEFAULT_CHARSET;
@@ -110,7 +121,7 @@ void RichTextViewPeer::ShowDocument() {
     CHARRANGE range{at, end};
     SendMessageW(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
     format.dwEffects = (run.bold ? CFE_BOLD : 0) | (run.italic ? CFE_ITALIC : 0) |
-                       (run.link.empty() ? 0 : CFE_LINK | CFE_UNDERLINE);
+                       (run.link.empty() ? 0 : CFE_UNDERLINE);
     format.crTextColor = run.link.empty() ? textColor : kLinkColor;
     format.yHeight = PointsOf(run, view_.FontSize()) * 20;
     SendMessageW(Handle(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
@@ -120,23 +131,60 @@ void RichTextViewPeer::ShowDocument() {
   SendMessageW(Handle(), WM_VSCROLL, SB_TOP, 0);
 }
 
-bool RichTextViewPeer::HandleFromParent(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-  if (message != WM_NOTIFY)
-    return false;
-  const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-  if (header->code != EN_LINK)
-    return false;
-  const auto* link = reinterpret_cast<const ENLINK*>(lParam);
-  result = 0;
-  if (link->msg != WM_LBUTTONUP)
-    return true;
-  for (std::size_t i = 0; i < spans_.size(); ++i) {
-    if (link->chrg.cpMin >= spans_[i].start && link->chrg.cpMin < spans_[i].end) {
-      view_.HandleLinkClick(i);
-      break;
+std::optional<std::size_t> RichTextViewPeer::LinkAt(POINT point) const {
+  POINTL at{point.x, point.y};
+  const auto index =
+      static_cast<long>(SendMessageW(Handle(), EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at)));
+  std::optional<std::size_t> link;
+  for (std::size_t i = 0; i < spans_.size() && !link; ++i)
+    if (index >= spans_[i].start && index < spans_[i].end && !view_.Document().runs[i].link.empty())
+      link = i;
+  if (!link)
+    return std::nullopt;
+  // The control names the nearest character, also for a point beside or below the text: the
+  // point must lie on the character itself.
+  POINTL first{};
+  POINTL next{};
+  SendMessageW(Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&first), index);
+  SendMessageW(Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&next), index + 1);
+  HDC dc = GetDC(Handle());
+  const int pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(Handle(), dc);
+  const int lineHeight =
+      MulDiv(PointsOf(view_.Document().runs[*link], view_.FontSize()), pixelsPerInch, 72) * 3 / 2;
+  if (point.x < first.x || point.y < first.y || point.y >= first.y + lineHeight ||
+      (next.y == first.y && point.x >= next.x))
+    return std::nullopt;
+  return link;
+}
+
+bool RichTextViewPeer::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_SETCURSOR: {
+      POINT point;
+      GetCursorPos(&point);
+      ScreenToClient(Handle(), &point);
+      if (!LinkAt(point))
+        return false;
+      SetCursor(LoadCursorW(nullptr, IDC_HAND));
+      result = TRUE;
+      return true;
     }
+    case WM_LBUTTONDOWN:
+      pressedLink_ = LinkAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return false;
+    case WM_LBUTTONUP: {
+      // A click, not a drag that selects: down and up on the same link.
+      const auto link = LinkAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      const bool clicked = link && link == pressedLink_;
+      pressedLink_.reset();
+      if (clicked)
+        view_.HandleLinkClick(*link);
+      return false;
+    }
+    default:
+      return false;
   }
-  return true;
 }
 
 }  // namespace tamsendor::win32

@@ -55,6 +55,7 @@ wait_for 10 box_focused || fail "the message box did not get the keyboard focus"
 xdotool key Return
 wait_for 30 main_window >/dev/null || fail "no main window after the message"
 window=$(main_window)
+close_news
 sleep 1 # let it paint
 shot="$shots/broken_installation_${missing}.png"
 screenshot "$window" "$shot"

@@ -49,6 +49,7 @@ round() {
   start_program
   wait_for 60 main_window >/dev/null || fail "no main window"
   window=$(main_window)
+  close_news
   xdotool mousemove --window "$window" 76 404 sleep 0.3 click 1  # Run
   wait_for 60 test -f "$killWhen" || fail "the benchmark did not get to $(basename "$killWhen")"
   kill -9 "$app"
@@ -71,6 +72,7 @@ round() {
   xdotool mousemove --window "$question" $((WIDTH / 2 + offset)) $((HEIGHT - 20)) sleep 0.3 click 1
   wait_for 60 main_window >/dev/null || fail "no main window after the question"
   window=$(main_window)
+  close_news
   # A close request from the window manager, as the close box or Alt+F4 would make it.
   # Alt+F4 on the window (a click on the status line gives it the keyboard) asks it to close.
   xdotool mousemove --window "$window" 200 465 sleep 0.3 click 1 sleep 0.3 key alt+F4

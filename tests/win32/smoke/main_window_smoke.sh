@@ -37,6 +37,7 @@ while ! main_window >/dev/null; do
 done
 shown=$(ms_since "$splashed")
 window=$(main_window)
+close_news
 echo "window after $(ms_since "$started") ms, $shown ms after the splash showed"
 [ "$shown" -ge 5500 ] || fail "the main window came $shown ms after the splash, not 6000"
 splash_window >/dev/null && fail "the splash is still there beside the main window"

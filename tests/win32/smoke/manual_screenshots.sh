@@ -37,6 +37,7 @@ pid=$!
 trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
 wait_for 90 main_window >/dev/null || fail "no main window within 90 s"
 window=$(main_window)
+close_news
 sleep 1 # let it paint
 
 # away: the pointer off the controls, so no hint or hot-tracked item shows in a picture.

@@ -55,6 +55,7 @@ second_start 20
 echo "during the running copy's splash: ended with 0 after $took ms"
 wait_for 60 main_window >/dev/null || fail "the first start shows no main window"
 window=$(main_window)
+close_news
 
 # Another window in front of it.
 wine notepad >/dev/null 2>&1 </dev/null &

@@ -37,6 +37,7 @@ wine "$program/tamsendor.exe" >/dev/null 2>&1 </dev/null &
 app=$!
 wait_for 60 main_window >/dev/null || fail "no main window"
 window=$(main_window)
+close_news
 xdotool mousemove --window "$window" 76 404 sleep 0.3 click 1 # Run
 wait_for 90 test -f "$game/ep2/standin-hl2.log" || fail "the game did not start"
 grep -q '^// Fenwright - Maximum details' "$cfg" || fail "no generated autoexec.cfg while it ran"

@@ -96,9 +96,12 @@ close_window() {
   xdotool key --clearmodifiers alt+F4
 }
 
-# set_system_offline 1|0: whether the system (Internet Settings, as the shell reads them) works
-# offline.
-set_system_offline() {
-  wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings' \
-    /v GlobalUserOffline /t REG_DWORD /d "$1" /f >/dev/null 2>&1 </dev/null
+
+# close_news: the news window shows with the main window, always on top and over most of it; the
+# user closes it (it only hides) before working in the main window.
+close_news() {
+  wait_for 10 news_window >/dev/null || fail "no news window with the main window"
+  close_window "$(news_window)"
+  wait_for 5 news_closed || fail "the news window did not close"
 }
+news_closed() { ! news_window >/dev/null; }
