@@ -9,5 +9,5 @@ cd "$root"
 bash scripts/setup.sh
 cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build build/win -j "$(nproc)" --target tamsendor standin_steam standin_hl2
+cmake --build build/win -j "$(nproc)" --target setup standin_steam standin_hl2
 exec scripts/lib/with-display.sh scripts/lib/main-job.sh

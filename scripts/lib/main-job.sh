@@ -13,9 +13,9 @@ wine_fresh_prefix "$root/build/wineprefix-template" "$WINEPREFIX"
 trap wine_server_stop EXIT
 wine_server_start
 
-# The installation: the program with its product key and no choice stored yet (the clicks below
-# make them), the Steam client, and the game below the client's library folder with the user's
-# own autoexec.cfg.
+# The installation: the program installed by its setup program, with no choice stored yet (the
+# clicks below make them), the Steam client, and the game below the client's library folder with
+# the user's own autoexec.cfg.
 . "$root/scripts/lib/installation.sh"
 install_machine "$bin"
 printf 'play_ms=3000\r\nseed=7\r\n' >"$game/ep2/standin-hl2.ini"
@@ -39,7 +39,8 @@ wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$viewer" /f >/dev/
 wine "$steam/steam.exe" >/dev/null 2>&1 </dev/null &
 
 started=$(date +%s.%N)
-wine "$program/tamsendor.exe" >/dev/null 2>&1 </dev/null &
+# As a user starts it: what the Start menu shortcut that setup made starts.
+wine "$(shortcut_target)" >/dev/null 2>&1 </dev/null &
 app=$!
 
 # The main window is the one of its size (a splash or a message box may come first).
@@ -68,7 +69,7 @@ shown=$(date +%s.%N)
 awk -v a="$started" -v b="$shown" 'BEGIN { printf "Main window shown after %.2f s.\n", b - a }'
 # The news window comes with it, on top; closed as a user closes it, it only hides.
 for _ in $(seq 100); do
-  news=$(xdotool search --onlyvisible --name '^Pelloquin NEWS$' 2>/dev/null | head -n 1)
+  news=$(xdotool search --onlyvisible --name '^Pelloquin NEWS$' 2>/dev/null | head -n 1 || true)
   [ -n "$news" ] && break
   sleep 0.1
 done
