@@ -5,15 +5,22 @@
 #include <string>
 
 #include "app/about_box.h"
+#include "app/crash_response.h"
 #include "app/main_form.h"
 #include "app/news_form.h"
 #include "app/picker_form.h"
 #include "platform/win32/artwork/program_artwork.h"
 #include "app/splash.h"
+#ifdef TAMSENDOR_TEST_BUILD
+#include "app/test_build_faults.h"
+#endif
+#include "core/event_trail.h"
 #include "core/maker.h"
 #include "platform/win32/controls/application_peer.h"
 #include "platform/win32/controls/dialog_keys.h"
 #include "platform/win32/controls/form_window.h"
+#include "platform/win32/crash_guard.h"
+#include "platform/win32/win32_crash_report.h"
 #include "platform/win32/win32_directx_provider.h"
 #include "platform/win32/win32_display.h"
 #include "platform/win32/win32_display_driver.h"
@@ -43,13 +50,18 @@ constexpr std::uint32_t kSplashShownMs = tamsendor::app::kSplashMs;
 #endif
 
 #ifdef TAMSENDOR_TEST_BUILD
-// The test build (never shipped) shows the news page a test serves, when the test names one.
-std::string NewsAddress() {
-  wchar_t address[2048];
-  const DWORD length = GetEnvironmentVariableW(L"TAMSENDOR_TEST_NEWS_PAGE", address, 2048);
+// The test build (never shipped) takes what a test sets in the environment.
+std::string TestSetting(const wchar_t* name) {
+  wchar_t value[2048];
+  const DWORD length = GetEnvironmentVariableW(name, value, 2048);
   if (length == 0 || length >= 2048)
-    return std::string(tamsendor::core::kNewsPage);
-  return tamsendor::win32::Narrow(std::wstring_view(address, length));
+    return {};
+  return tamsendor::win32::Narrow(std::wstring_view(value, length));
+}
+// The news page a test serves, when the test names one.
+std::string NewsAddress() {
+  const std::string address = TestSetting(L"TAMSENDOR_TEST_NEWS_PAGE");
+  return address.empty() ? std::string(tamsendor::core::kNewsPage) : address;
 }
 #else
 std::string NewsAddress() {
@@ -59,6 +71,20 @@ std::string NewsAddress() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace tamsendor;
+  // First of all: from here on a crash of the program's own puts the game back and offers the
+  // user a report.
+  win32::Win32Registry registry;
+  win32::Win32FileSystem files;
+  win32::Win32LocaleClock clock;
+  const win32::Win32HostFacts host(registry);
+  win32::Win32ProgramImage program;
+  win32::Win32CrashReportStore crashStore;
+  win32::Win32CrashDialog crashDialog;
+  app::CrashResponse crashResponse({crashStore, crashDialog, files, host, clock},
+                                   program.FileVersion(), core::ProgramTrail());
+  win32::CrashGuard::Install(
+      [&crashResponse](const platform::CrashFacts& facts) { crashResponse.Handle(facts); });
+
   // A second start only brings the running copy to the front, before anything of its own shows.
   win32::SingleInstance instance(L"Korvalin.Tamsendor");
   if (!instance.BecomeTheRunningCopy(GetCommandLineW()))
@@ -68,20 +94,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
 
   win32::Win32UiThread uiThread;
-  win32::Win32Registry registry;
-  win32::Win32FileSystem files;
   win32::Win32ProcessLauncher launcher(uiThread);
   win32::Win32ProcessTable processes;
   win32::Win32Dialogs dialogs(L"Korvalin Tamsendor");
   win32::Win32WindowPlacement placement;
-  win32::Win32LocaleClock clock;
   win32::Win32DisplayModes display;
   win32::Win32DocumentOpener opener;
-  const win32::Win32HostFacts host(registry);
   win32::Win32DisplayDriver displayDriver;
   sysinfo::DriverAdapterProbes probes(displayDriver, registry, clock);
 
-  win32::Win32ProgramImage program;
   win32::Win32FileSearch search;
   win32::Win32FileDialogs fileDialogs;
   win32::Win32ShortWait wait;
@@ -105,6 +126,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   instance.ServeLaterStarts(window.Handle());
   placement.Attach(window.Handle());
   dialogs.SetOwner(window.Handle());
+  // After a crash the game goes back as a close during a benchmark puts it back, but without a
+  // message: the window that would own one is the crashed thread's.
+  crashResponse.SetGameCleanUp([&dialogs, &form1] {
+    dialogs.Silence();
+    return form1.PutGameBackAfterCrash();
+  });
   opener.SetOwner(window.Handle());
   fileDialogs.SetOwner(window.Handle());
 
@@ -120,6 +147,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   app::TAboutBox aboutBox(uiThread);
   win32::FormWindow aboutWindow(aboutBox.Form(), aboutBox.Controls(), artwork,
                                 win32::FormWindow::Role::Secondary, window.Handle());
+
+#ifdef TAMSENDOR_TEST_BUILD
+  app::ArmTestFault(app::TestFaultNamed(TestSetting(L"TAMSENDOR_TEST_FAULT")), uiThread,
+                    core::ProgramTrail());
+#endif
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0)

@@ -46,6 +46,8 @@ class TForm1 : public ui::LaidOutForm {
   MainControls& Named() { return c_; }
   const MainControls& Named() const { return c_; }
   CloseCleanUp& CleanUp() { return cleanUp_; }
+  // After a crash, on the crash layer's thread: the game's files as before the benchmark.
+  bool PutGameBackAfterCrash() { return recovery_.PutGameBackAfterCrash(); }
   const core::RunState& Progress() const { return sequencer_.Progress(); }
   const sysinfo::DirectXFacts& DirectXFacts() const { return directx_.Facts(); }
   const core::Folders& Folders() const { return folders_; }

@@ -1,5 +1,7 @@
 #include "app/window_lifecycle.h"
 
+#include "core/event_trail.h"
+
 namespace tamsendor::app {
 
 void WindowLifecycle::SpeedButton2Click() {
@@ -7,6 +9,7 @@ void WindowLifecycle::SpeedButton2Click() {
 }
 
 void WindowLifecycle::SpeedButton1Click() {
+  core::ProgramTrail().SetActivity("closing (Exit)");
   CloseCleanUp::Run(cleanUp_.onExitButton);
   application_.Terminate();
 }
@@ -17,6 +20,7 @@ void WindowLifecycle::Image4MouseDown(ui::MouseButton button) {
 }
 
 void WindowLifecycle::FormCloseQuery(bool& canClose) {
+  core::ProgramTrail().SetActivity("closing");
   CloseCleanUp::Run(cleanUp_.onCloseQuery);
   canClose = true;
 }

@@ -4,6 +4,7 @@
 
 #include "bench/process_checks.h"
 #include "bench/runs_caption.h"
+#include "core/event_trail.h"
 
 namespace tamsendor::bench {
 
@@ -25,13 +26,22 @@ void RunSequencer::BeginBenchmark(int chosenCount) {
   state_.RunsDone = 0;
   if (state_.RunCount < 1)
     state_.RunCount = 1;
+  core::ProgramTrail().SetActivity("starting a benchmark");
+  core::ProgramTrail().Add("benchmark: " + std::to_string(chosenCount) + " resolution(s), " +
+                           std::to_string(state_.RunCount) + " run(s) each");
 }
 
 void RunSequencer::Launch(int member) {
+  core::ProgramTrail().SetActivity("resolution " + std::to_string(state_.FinishedCount + 1) +
+                                   " of " + std::to_string(state_.ChosenCount) + ", run " +
+                                   std::to_string(state_.RunsDone + 1) + " of " +
+                                   std::to_string(state_.RunCount));
   state_.CurrentTag = launcher_.LaunchResolution(member);
+  core::ProgramTrail().Add("launched: " + launcher_.LaunchLine());
 }
 
 void RunSequencer::Collect() {
+  core::ProgramTrail().SetActivity("collecting results");
   placement_.SetBounds(savedBounds_);
   CollectResults_(state_);
 }
@@ -50,6 +60,7 @@ void RunSequencer::Poll() {
   if (GameRunning_) {
     Wait(kPollMs, &RunSequencer::Poll);
   } else {
+    core::ProgramTrail().Add("the game ended");
     Wait(kAfterExitMs, &RunSequencer::AfterGameExit);
   }
 }
@@ -84,6 +95,7 @@ void RunSequencer::AfterGameExit() {
   } else {
     // The last run of the last resolution: the collection finishes the benchmark.
     Collect();
+    core::ProgramTrail().SetActivity("idle");
   }
 }
 

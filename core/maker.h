@@ -16,5 +16,8 @@ inline constexpr std::string_view kHomePage = "https://www.korvalin.com/";
 inline constexpr std::string_view kNewsPage = "https://www.korvalin.com/benchmarks/news.html";
 // The tweak guide for the game, opened by the "HL2 EO Tweakguide" item.
 inline constexpr std::string_view kTweakGuidePage = "https://www.tweakguides.com/HL2_1.html";
+// Where users send crash reports, and the page that tells how support works.
+inline constexpr std::string_view kSupportAddress = "support@korvalin.com";
+inline constexpr std::string_view kSupportPage = "https://www.korvalin.com/support/";
 
 }  // namespace tamsendor::core

@@ -46,6 +46,12 @@ void GameRecovery::PutGameBack() {
   CleanUpAfterBenchmark();
 }
 
+bool GameRecovery::PutGameBackAfterCrash() {
+  const bool restored = autoexec_.RestoreAutoexec();
+  demos_.RemoveShippedDemos();
+  return restored;
+}
+
 void GameRecovery::SaveNoteAndForgetDirectXFacts() {
   if (noteLoaded_)
     core::WriteProductValue(registry_, "Note", NoteEdit_.Text());

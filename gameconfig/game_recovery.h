@@ -34,6 +34,10 @@ class GameRecovery {
   void CleanUpAfterBenchmark();
   // A benchmark that ended early: the game as before it, at once.
   void PutGameBack();
+  // After a crash of the program: the user's autoexec.cfg back and our demos gone, as a close
+  // during a benchmark does, and nothing else. True when the user's file is back (or was never
+  // away); what fails is left to the next start's leftover check.
+  bool PutGameBackAfterCrash();
 
   // The ways of leaving the program.
   void FormCloseQuery();

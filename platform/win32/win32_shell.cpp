@@ -7,10 +7,14 @@
 namespace tamsendor::win32 {
 
 void Win32Dialogs::ShowMessage(const std::string& text) {
+  if (silent_)
+    return;
   MessageBoxW(owner_, Widen(text).c_str(), title_.c_str(), MB_OK | MB_TASKMODAL);
 }
 
 bool Win32Dialogs::ConfirmYesNo(const std::string& question) {
+  if (silent_)
+    return false;
   return MessageBoxW(owner_, Widen(question).c_str(), title_.c_str(),
                      MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 #include "platform/dialogs.h"
 #include "platform/document_opener.h"
 #include "platform/locale_clock.h"
@@ -14,6 +16,8 @@ class Win32Dialogs : public platform::Dialogs {
  public:
   explicit Win32Dialogs(std::wstring title) : title_(std::move(title)) {}
   void SetOwner(HWND owner) { owner_ = owner; }
+  // From now on nothing shows: a message is dropped and a question answered No.
+  void Silence() { silent_ = true; }
 
   void ShowMessage(const std::string& text) override;
   bool ConfirmYesNo(const std::string& question) override;
@@ -21,6 +25,7 @@ class Win32Dialogs : public platform::Dialogs {
  private:
   std::wstring title_;
   HWND owner_ = nullptr;
+  std::atomic<bool> silent_{false};
 };
 
 // Position and size of a top-level window in its restored state, whatever state it is in now.

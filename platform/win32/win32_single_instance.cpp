@@ -19,7 +19,7 @@ struct Search {
   HWND found;
 };
 
-BOOL CALLBACK FindMarked(HWND window, LPARAM data) {
+BOOL CALLBACK FindMarked(HWND window, LPARAM data) noexcept {
   auto* search = reinterpret_cast<Search*>(data);
   if (GetPropW(window, search->marker->c_str()) == nullptr)
     return TRUE;
@@ -47,7 +47,7 @@ void BringToFront(HWND window) {
 }
 
 LRESULT CALLBACK AnswerHandOvers(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                 DWORD_PTR data) {
+                                 DWORD_PTR data) noexcept {
   if (message == WM_COPYDATA) {
     const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     if (copy != nullptr && copy->dwData == kHandOverTag) {

@@ -72,7 +72,7 @@ void Win32UiThread::RunTimer(UINT_PTR id) {
 }
 
 LRESULT CALLBACK Win32UiThread::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
+                                           LPARAM lParam) noexcept {
   auto* self = reinterpret_cast<Win32UiThread*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self != nullptr) {
     if (message == kRunPosted) {

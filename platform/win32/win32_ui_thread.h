@@ -27,7 +27,8 @@ class Win32UiThread : public platform::Dispatcher, public platform::Timers {
   void Cancel(platform::TimerId id) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
+                                     LPARAM lParam) noexcept;
   void RunPosted();
   void RunTimer(UINT_PTR id);
 

@@ -37,6 +37,15 @@ install_machine() {
     >/dev/null 2>&1 </dev/null
 }
 
+# uninstall_machine: what install_machine made goes again, with the game and Steam ended: for the
+# tests that share a prefix with others.
+uninstall_machine() {
+  wine taskkill /f /im hl2.exe >/dev/null 2>&1 </dev/null
+  [ -n "${steam:-}" ] && wine "$steam/steam.exe" -shutdown >/dev/null 2>&1 </dev/null
+  wine reg delete 'HKLM\SOFTWARE\Korvalin\Quillax' /f /reg:64 >/dev/null 2>&1 </dev/null
+  rm -rf "${program:-/nonexistent}" "${steam:-/nonexistent}"
+}
+
 # shortcut_target: the program the Start menu shortcut starts, as Windows names it (Wine's shell
 # cannot start a shortcut itself).
 shortcut_target() {

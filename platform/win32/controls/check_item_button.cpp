@@ -192,7 +192,7 @@ void CheckItemButton::Paint(HDC dc) const {
 }
 
 LRESULT CALLBACK CheckItemButton::Proc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR self) {
+                                       DWORD_PTR self) noexcept {
   return reinterpret_cast<CheckItemButton*>(self)->Receive(message, wParam, lParam);
 }
 

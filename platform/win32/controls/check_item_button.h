@@ -32,7 +32,7 @@ class CheckItemButton {
 
  private:
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                               DWORD_PTR self);
+                               DWORD_PTR self) noexcept;
   LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint(HDC dc) const;
 

@@ -45,8 +45,8 @@ constexpr UINT kManagerWaitMs = 1000;
 
 }  // namespace
 
-FormWindow::FormWindow(ui::Form& form, ui::ControlSet& controls, const Artwork& artwork,
-                       Role role, HWND owner)
+FormWindow::FormWindow(ui::Form& form, ui::ControlSet& controls, const Artwork& artwork, Role role,
+                       HWND owner)
     : form_(form), role_(role) {
   RegisterFormClass(&FormWindow::WindowProc);
   const RECT outer = OuterRect();
@@ -244,7 +244,8 @@ void FormWindow::MoveFocus(WPARAM wParam, LPARAM lParam) {
     SetFocus(next);
 }
 
-LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                        LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
     auto* created = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     auto* self = static_cast<FormWindow*>(created->lpCreateParams);

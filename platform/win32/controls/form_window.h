@@ -35,7 +35,8 @@ class FormWindow : public ui::FormPeer {
   void Closed() override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
+                                     LPARAM lParam) noexcept;
   LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
   RECT OuterRect() const;
   void MoveFocus(WPARAM wParam, LPARAM lParam);

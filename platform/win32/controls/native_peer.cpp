@@ -384,7 +384,8 @@ LRESULT NativePeer::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& h
   return 0;
 }
 
-LRESULT CALLBACK NativePeer::PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK NativePeer::PaneProc(HWND window, UINT message, WPARAM wParam,
+                                      LPARAM lParam) noexcept {
   NativePeer* self = FromHandle(window);
   if (self != nullptr) {
     bool handled = false;
@@ -396,7 +397,7 @@ LRESULT CALLBACK NativePeer::PaneProc(HWND window, UINT message, WPARAM wParam, 
 }
 
 LRESULT CALLBACK NativePeer::NativeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR self) {
+                                        UINT_PTR, DWORD_PTR self) noexcept {
   bool handled = false;
   const LRESULT result =
       reinterpret_cast<NativePeer*>(self)->Dispatch(message, wParam, lParam, handled);
@@ -408,7 +409,7 @@ LRESULT CALLBACK NativePeer::NativeProc(HWND window, UINT message, WPARAM wParam
 }
 
 LRESULT CALLBACK NativePeer::WatchedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR self) {
+                                         UINT_PTR, DWORD_PTR self) noexcept {
   auto* owner = reinterpret_cast<NativePeer*>(self);
   if (message == WM_MOUSEMOVE)
     owner->PointerMoved(window);

@@ -79,11 +79,12 @@ class NativePeer : public ui::ControlPeer {
   void PaintBehind(HDC dc) const { PaintBeneath(window_, dc); }
 
  private:
-  static LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam,
+                                   LPARAM lParam) noexcept;
   static LRESULT CALLBACK NativeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+                                     UINT_PTR id, DWORD_PTR self) noexcept;
   static LRESULT CALLBACK WatchedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR self);
+                                      UINT_PTR id, DWORD_PTR self) noexcept;
   void Attach(HWND window);
   void RefreshHint();
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);

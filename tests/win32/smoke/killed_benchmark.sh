@@ -13,10 +13,8 @@ shots=${2:-$bin}
 app=""
 cleanup() {
   [ -n "$app" ] && kill -9 "$app" 2>/dev/null
-  wine taskkill /f /im hl2.exe >/dev/null 2>&1 </dev/null
-  wine "$steam/steam.exe" -shutdown >/dev/null 2>&1 </dev/null
-  wine reg delete 'HKLM\SOFTWARE\Korvalin\Quillax' /f >/dev/null 2>&1 </dev/null
-  rm -rf "$program" "$steam" "$users_file"
+  uninstall_machine
+  rm -f "${users_file:-}"
 }
 trap cleanup EXIT
 
