@@ -17,6 +17,9 @@ void CrashResponse::Handle(const platform::CrashFacts& facts) {
   // The system's facts come from the registry and the clock: each is guarded on its own.
   try {
     report.osName = services_.host.OsProductName();
+    const std::string build = services_.host.OsBuild();
+    if (!build.empty())
+      report.osName += " (build " + build + ")";
   } catch (...) {
   }
   try {

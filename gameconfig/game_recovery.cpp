@@ -15,11 +15,15 @@ void GameRecovery::WriteNoErrorWarning(const char* value) {
   core::WriteProductValue(registry_, "NoErrorWarning", value);
 }
 
-void GameRecovery::CheckLeftoverAutoexec() {
-  // A write cut short by a crash or a kill left its temporary file beside its destination.
+void GameRecovery::RemoveLeftoverTemporaries() {
   for (const std::string* folder :
        {&folders_.GameCfgFolder, &folders_.GameModFolder, &folders_.ResultsFolder})
     files_.RemoveLeftoverTemporaries(*folder);
+}
+
+void GameRecovery::CheckLeftoverAutoexec() {
+  // A write cut short by a crash or a kill left its temporary file beside its destination.
+  RemoveLeftoverTemporaries();
 
   // Only a file this program composed is a leftover: a user's own autoexec.cfg is no sign of
   // an error, and the question must never offer to delete it.
@@ -49,6 +53,8 @@ void GameRecovery::PutGameBack() {
 bool GameRecovery::PutGameBackAfterCrash() {
   const bool restored = autoexec_.RestoreAutoexec();
   demos_.RemoveShippedDemos();
+  // The crash may have cut a write short.
+  RemoveLeftoverTemporaries();
   return restored;
 }
 

@@ -45,6 +45,8 @@ class GameRecovery {
   void SpeedButton1Click();
 
  private:
+  // What writes cut short left beside their destinations in the game's and the results' folders.
+  void RemoveLeftoverTemporaries();
   // The note is kept for the next start; the DirectX facts are collected anew then.
   void SaveNoteAndForgetDirectXFacts();
   void WriteNoErrorWarning(const char* value);

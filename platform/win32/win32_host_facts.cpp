@@ -19,13 +19,20 @@ constexpr char kOlderWindowsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersio
 constexpr char kProcessorKey[] = "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0";
 }  // namespace
 
-std::string Win32HostFacts::OsProductName() const {
+std::string Win32HostFacts::WindowsVersionText(const char* name) const {
   for (const char* key : {kWindowsKey, kOlderWindowsKey}) {
     if (registry_.KeyExists(platform::RegistryRoot::LocalMachine, key))
-      return registry_.ReadString(platform::RegistryRoot::LocalMachine, key, "ProductName")
-          .value_or("");
+      return registry_.ReadString(platform::RegistryRoot::LocalMachine, key, name).value_or("");
   }
   return "";
+}
+
+std::string Win32HostFacts::OsProductName() const {
+  return WindowsVersionText("ProductName");
+}
+
+std::string Win32HostFacts::OsBuild() const {
+  return WindowsVersionText("CurrentBuildNumber");
 }
 
 std::uint64_t Win32HostFacts::TotalPhysicalMemory() const {

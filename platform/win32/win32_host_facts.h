@@ -10,6 +10,7 @@ class Win32HostFacts : public platform::HostFacts {
   explicit Win32HostFacts(const platform::Registry& registry) : registry_(registry) {}
 
   std::string OsProductName() const override;
+  std::string OsBuild() const override;
   std::uint64_t TotalPhysicalMemory() const override;
   std::string CpuName() const override;
   // The processor's clock measured against the performance counter, normalised; the figure the
@@ -17,6 +18,9 @@ class Win32HostFacts : public platform::HostFacts {
   int CpuSpeedMhz() const override;
 
  private:
+  // A value of the system's version key, the newer key's before the older one's.
+  std::string WindowsVersionText(const char* name) const;
+
   const platform::Registry& registry_;
 };
 

@@ -9,11 +9,13 @@ namespace tamsendor::fakes {
 class FakeHostFacts : public platform::HostFacts {
  public:
   std::string osProductName = "Microsoft Windows XP";
+  std::string osBuild = "2600";
   std::uint64_t totalPhysicalMemory = 2147483648;
   std::string cpuName = "Intel(R) Core(TM)2 CPU          6600  @ 2.40GHz";
   int cpuSpeedMhz = 2400;
 
   std::string OsProductName() const override { return osProductName; }
+  std::string OsBuild() const override { return osBuild; }
   std::uint64_t TotalPhysicalMemory() const override { return totalPhysicalMemory; }
   std::string CpuName() const override { return cpuName; }
   int CpuSpeedMhz() const override { return cpuSpeedMhz; }

@@ -49,7 +49,7 @@ TEST_F(CrashResponseTest, PutsTheGameBackWritesTheReportAndTellsTheUser) {
   EXPECT_EQ(store.kept, std::vector<std::size_t>{10});
   const std::string text = Written();
   for (const char* part :
-       {"Program version: 1.2.0.0", "System: Microsoft Windows XP",
+       {"Program version: 1.2.0.0", "System: Microsoft Windows XP (build 2600)",
         "Fault: access violation (0xC0000005)", "Address: tamsendor.exe+0x4242",
         "Doing: resolution 1 of 1, run 2 of 3", "launch hl2.exe -width 1280 -height 1024"})
     EXPECT_NE(text.find(part), std::string::npos) << part;

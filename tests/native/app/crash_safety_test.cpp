@@ -177,5 +177,47 @@ TEST(CrashSafetyTest, StoppedAfterAnyStepThenStartedAgain) {
   RecordProperty("restarts", runs);
 }
 
+// A fault of the program's own at any step: the crash layer puts the game back at once, as far as
+// it can, without a message; the next start finishes what it could not.
+TEST(CrashSafetyTest, AFaultAtAnyStepIsPutBackByTheCrashLayer) {
+  for (const Scenario& s : kScenarios) {
+    const int steps = CountSteps(s);
+    for (int cut = 0; cut <= steps; ++cut) {
+      for (bool yes : {true, false}) {
+        const std::string where = std::string(s.what) + ", a fault before step " +
+                                  std::to_string(cut) + (yes ? ", Yes" : ", No");
+        InstalledMachine m;
+        s.prepare(m);
+        m.Start();
+        int step = 0;
+        Watch(m, [&] {
+          if (step++ == cut)
+            throw PowerCut{};
+        });
+        if (cut < steps) {
+          EXPECT_THROW(m.RunBenchmark(), PowerCut) << where;
+        } else {
+          m.RunBenchmark();
+        }
+        Watch(m, nullptr);
+        const std::size_t messages = m.services.dialogs.messages.size();
+        const bool putBack = m.form->PutGameBackAfterCrash();
+        EXPECT_EQ(m.services.dialogs.messages.size(), messages) << where;
+        if (putBack)
+          ExpectUsersFilesSafe(m, s, where + ", right after the fault");
+        m.form.reset();  // the process ends after the crash dialog
+        m.services.ui.RunUntilIdle();
+
+        m.services.dialogs.answers = {yes};
+        m.Start();
+        Leave(m, WayOut::Close);
+        ExpectUsersFilesSafe(m, s, where);
+        if (::testing::Test::HasFailure())
+          return;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tamsendor::app

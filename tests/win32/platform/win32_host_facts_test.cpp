@@ -15,6 +15,9 @@ TEST(Win32HostFactsTest, TheMachineIsDescribed) {
   const Win32Registry registry;
   const Win32HostFacts host(registry);
   EXPECT_FALSE(host.OsProductName().empty());
+  const std::string build = host.OsBuild();
+  EXPECT_FALSE(build.empty());
+  EXPECT_EQ(build.find_first_not_of("0123456789"), std::string::npos) << build;
   // Every machine this runs on has more than 256 MB; a 32-bit count would stop at 4 GB.
   EXPECT_GT(host.TotalPhysicalMemory(), 256u << 20);
   const std::string cpu = host.CpuName();

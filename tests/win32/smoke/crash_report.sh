@@ -90,6 +90,7 @@ stack-overflow)
   ;;
 esac
 grep -q '^  tamsendor_test_build.exe+0x' "$report" || fail "the stack names no frame of the program"
+grep -q '^System: .* (build [0-9]*)' "$report" || fail "the report names no system build"
 if [ "$mode" = terminate ]; then
   kept=$(find "$reports_root" -mindepth 1 -maxdepth 1 -type d | wc -l)
   [ "$kept" -eq 10 ] || fail "$kept report folders kept, not the newest 10"
