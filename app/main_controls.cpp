@@ -20,6 +20,7 @@ MainControls::MainControls(ui::Form& form, ui::ControlSet& c)
       Label21(c.Get<ui::Label>("Label21")),
       RunsLabel(c.Get<ui::Label>("RunsLabel")),
       AdvCircularProgress1(c.Get<ui::BusyIndicator>("AdvCircularProgress1")),
+      StopButton(c.Get<ui::Button>("StopButton")),
       res(c.Get<ui::CheckGroup>("res")),
       cusresbox(c.Get<ui::CheckBox>("cusresbox")),
       CusWidth(c.Get<ui::Edit>("CusWidth")),

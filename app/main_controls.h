@@ -59,6 +59,7 @@ struct MainControls {
   ui::Label& Label21;
   ui::Label& RunsLabel;
   ui::BusyIndicator& AdvCircularProgress1;
+  ui::Button& StopButton;
   // Resolutions.
   ui::CheckGroup& res;
   ui::CheckBox& cusresbox;

@@ -56,6 +56,7 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
                 services.dialogs},
                c_.ResEdit, folders_),
       links_(services.files, services.dialogs, services.opener, folders_),
+      stop_({c_.BenchButton, c_.Panel2, c_.StatusInfo}, services.dialogs, sequencer_, recovery_),
       splash_(application, services.timers) {
   ApplyMainFormDesign(Form(), Controls());
   Connect();
@@ -126,6 +127,7 @@ void TForm1::Connect() {
     lifecycle_.Image4MouseDown(button);
   };
   c_.BenchButton.OnClick = [this] { start_.BenchButtonClick(); };
+  c_.StopButton.OnClick = [this] { stop_.StopButtonClick(); };
   c_.RunNumberBox.OnChange = [this] { start_.StoreRunCount(); };
   runners_.cp.OnTerminate = [this](core::TJvCreateProcess& sender, std::uint32_t exitCode) {
     sequencer_.cpTerminate(sender, exitCode);

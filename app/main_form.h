@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_services.h"
+#include "app/benchmark_stop.h"
 #include "app/close_clean_up.h"
 #include "app/game_folders.h"
 #include "app/heap_size_advice.h"
@@ -91,6 +92,7 @@ class TForm1 : public ui::LaidOutForm {
   GameFolders games_;
   ResultsFolderChoice results_;
   HelpAndLinks links_;
+  BenchmarkStop stop_;
   // Last, so it goes first: a program that ends during the splash never runs the rest of its
   // start-up.
   Splash splash_;

@@ -203,6 +203,10 @@ ui::Layout MainFormLayout() {
       LayoutRow("Label21", Kind::Label, "Panel2").At(118, 88, 280, 14).Caption("Resolution: ..."),
       LayoutRow("RunsLabel", Kind::Label, "Panel2").At(72, 104, 200, 14),
       LayoutRow("AdvCircularProgress1", Kind::BusyIndicator, "Panel2").At(170, 112, 60, 60),
+      LayoutRow("StopButton", Kind::Button, "Panel2")
+          .At(160, 190, 80, 23)
+          .Caption("Stop")
+          .Hint("Stop the benchmark"),
   };
 }
 

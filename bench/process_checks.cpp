@@ -25,4 +25,16 @@ bool IsGameRunning(const platform::ProcessTable& processes) {
   return false;
 }
 
+int EndGame(platform::ProcessTable& processes) {
+  const auto list = processes.List();
+  if (!list)
+    return 0;
+  int ended = 0;
+  for (const platform::ProcessEntry& entry : *list) {
+    if (platform::EqualsIgnoringCase(entry.exeName, "hl2.exe") && processes.Terminate(entry.id))
+      ++ended;
+  }
+  return ended;
+}
+
 }  // namespace tamsendor::bench

@@ -13,4 +13,8 @@ void IsSteamRunning(const platform::ProcessTable& processes, bool& SteamRunning)
 // it runs while a zero wait on it times out.
 bool IsGameRunning(const platform::ProcessTable& processes);
 
+// Ends every listed "hl2.exe" (any case): the game a benchmark launched, through Steam, is not a
+// child of ours, so it is found by name as the game check finds it. The number ended.
+int EndGame(platform::ProcessTable& processes);
+
 }  // namespace tamsendor::bench

@@ -26,6 +26,8 @@ void RunSequencer::BeginBenchmark(int chosenCount) {
   state_.RunsDone = 0;
   if (state_.RunCount < 1)
     state_.RunCount = 1;
+  running_ = true;
+  stopped_ = false;
   core::ProgramTrail().SetActivity("starting a benchmark");
   core::ProgramTrail().Add("benchmark: " + std::to_string(chosenCount) + " resolution(s), " +
                            std::to_string(state_.RunCount) + " run(s) each");
@@ -47,8 +49,22 @@ void RunSequencer::Collect() {
 }
 
 void RunSequencer::cpTerminate(core::TJvCreateProcess&, std::uint32_t) {
+  // A Steam that ends after a Stop starts no wait of a benchmark that is over.
+  if (stopped_)
+    return;
   // Steam's own process may end long before the game has even started.
   Wait(kSettleMs, &RunSequencer::Poll);
+}
+
+void RunSequencer::Stop() {
+  if (pending_)
+    timers_.Cancel(*pending_);
+  pending_.reset();
+  running_ = false;
+  stopped_ = true;
+  const int ended = EndGame(processes_);
+  core::ProgramTrail().Add("benchmark stopped; games ended: " + std::to_string(ended));
+  core::ProgramTrail().SetActivity("idle");
 }
 
 void RunSequencer::WaitForGameExit() {
@@ -94,6 +110,7 @@ void RunSequencer::AfterGameExit() {
     Launch(member + 1);
   } else {
     // The last run of the last resolution: the collection finishes the benchmark.
+    running_ = false;
     Collect();
     core::ProgramTrail().SetActivity("idle");
   }

@@ -27,7 +27,7 @@ class RunSequencer {
   static constexpr std::uint32_t kAfterExitMs = 1000;
 
   RunSequencer(ResolutionLauncher& launcher, ui::Label& RunsLabel,
-               const platform::ProcessTable& processes, platform::WindowPlacement& placement,
+               platform::ProcessTable& processes, platform::WindowPlacement& placement,
                platform::Timers& timers, std::function<void(const core::RunState&)> CollectResults)
       : launcher_(launcher),
         RunsLabel_(RunsLabel),
@@ -60,6 +60,11 @@ class RunSequencer {
 
   // True between an end notice and the next launch or the end of the benchmark.
   bool IsWaiting() const { return pending_.has_value(); }
+  // Between Run and the last collection.
+  bool Running() const { return running_; }
+  // The user stopped the benchmark: the game ends, no wait of the benchmark runs afterwards, and
+  // no run is collected.
+  void Stop();
 
  private:
   void Wait(std::uint32_t milliseconds, void (RunSequencer::*next)());
@@ -71,10 +76,12 @@ class RunSequencer {
 
   core::RunState state_;
   bool GameRunning_ = false;  // last answer of the game check
+  bool running_ = false;
+  bool stopped_ = false;  // by the user, until the next benchmark begins
   platform::WindowBounds savedBounds_;
   ResolutionLauncher& launcher_;
   ui::Label& RunsLabel_;
-  const platform::ProcessTable& processes_;
+  platform::ProcessTable& processes_;
   platform::WindowPlacement& placement_;
   platform::Timers& timers_;
   std::function<void(const core::RunState&)> CollectResults_;

@@ -65,6 +65,8 @@ class ProcessTable {
   virtual std::optional<std::vector<ProcessEntry>> List() const = 0;
   // true when the process can be opened for waiting and a wait of zero milliseconds times out.
   virtual bool IsStillRunning(std::uint32_t processId) const = 0;
+  // Ends the process at once, as Task Manager's "End task" does; false when it could not.
+  virtual bool Terminate(std::uint32_t processId) = 0;
 };
 
 }  // namespace tamsendor::platform

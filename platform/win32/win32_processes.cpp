@@ -110,4 +110,16 @@ bool Win32ProcessTable::IsStillRunning(std::uint32_t processId) const {
   return WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
 }
 
+bool Win32ProcessTable::Terminate(std::uint32_t processId) {
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+  if (process == nullptr)
+    return false;
+  const bool ended = TerminateProcess(process, 1) != FALSE;
+  // The process is gone once its handle signals; a list taken right after must not show it.
+  if (ended)
+    WaitForSingleObject(process, 5000);
+  CloseHandle(process);
+  return ended;
+}
+
 }  // namespace tamsendor::win32

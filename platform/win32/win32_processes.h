@@ -21,6 +21,7 @@ class Win32ProcessTable : public platform::ProcessTable {
  public:
   std::optional<std::vector<platform::ProcessEntry>> List() const override;
   bool IsStillRunning(std::uint32_t processId) const override;
+  bool Terminate(std::uint32_t processId) override;
 };
 
 }  // namespace tamsendor::win32

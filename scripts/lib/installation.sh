@@ -37,6 +37,24 @@ install_machine() {
     >/dev/null 2>&1 </dev/null
 }
 
+# install_test_machine BIN_DIR [NAME=VALUE ...]: install_machine for a test script that shares
+# the prefix with others: at the script's end the program (its PID in `app`) is killed and the
+# installation goes again. Sets cfg (the game's autoexec.cfg) and users_file (a file with the
+# user's autoexec.cfg bytes, to compare with).
+install_test_machine() {
+  app=""
+  trap uninstall_test_machine EXIT
+  install_machine "$@"
+  cfg="$game/ep2/cfg/autoexec.cfg"
+  users_file=$(mktemp)
+  printf '%s' "$users_autoexec" >"$users_file"
+}
+uninstall_test_machine() {
+  [ -n "${app:-}" ] && kill -9 "$app" 2>/dev/null
+  uninstall_machine
+  rm -f "${users_file:-}"
+}
+
 # uninstall_machine: what install_machine made goes again, with the game and Steam ended: for the
 # tests that share a prefix with others.
 uninstall_machine() {

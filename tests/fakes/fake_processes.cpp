@@ -60,4 +60,13 @@ bool FakeProcessTable::IsStillRunning(std::uint32_t processId) const {
   return false;
 }
 
+bool FakeProcessTable::Terminate(std::uint32_t processId) {
+  const auto gone =
+      std::erase_if(entries, [processId](const Entry& e) { return e.id == processId; });
+  if (gone == 0)
+    return false;
+  terminated.push_back(processId);
+  return true;
+}
+
 }  // namespace tamsendor::fakes

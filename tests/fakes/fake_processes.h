@@ -61,6 +61,9 @@ class FakeProcessTable : public platform::ProcessTable {
 
   std::optional<std::vector<platform::ProcessEntry>> List() const override;
   bool IsStillRunning(std::uint32_t processId) const override;
+  // Takes the process off the list.
+  bool Terminate(std::uint32_t processId) override;
+  std::vector<std::uint32_t> terminated;
 };
 
 }  // namespace tamsendor::fakes

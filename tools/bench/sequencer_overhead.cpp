@@ -42,6 +42,7 @@ class TimedProcessTable : public platform::ProcessTable {
     return list;
   }
   bool IsStillRunning(std::uint32_t id) const override { return inner.IsStillRunning(id); }
+  bool Terminate(std::uint32_t id) override { return inner.Terminate(id); }
   win32::Win32ProcessTable inner;
   mutable double lastPollEnd = 0;
 };

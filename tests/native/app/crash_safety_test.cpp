@@ -9,6 +9,7 @@
 
 #include "platform/file_system.h"
 #include "tests/native/app/installed_machine.h"
+#include "ui/button.h"
 #include "ui/form.h"
 #include "ui/picture_button.h"
 
@@ -65,7 +66,7 @@ const Scenario kScenarios[] = {
      InstalledMachine::kUsersAutoexec, nullptr, false},
 };
 
-enum class WayOut { Benchmark, Close, Exit };
+enum class WayOut { Benchmark, Close, Exit, Stop };
 
 void Watch(InstalledMachine& m, std::function<void()> step) {
   m.services.files.beforeChange = step;
@@ -118,6 +119,15 @@ void Leave(InstalledMachine& m, WayOut way) {
     case WayOut::Exit:
       m.Control<ui::PictureButton>("SpeedButton1").HandleClick();
       break;
+    case WayOut::Stop:
+      // Run, and Stop while the game plays; then a close.
+      m.services.dialogs.answers.push_back(true);
+      m.Control<ui::PictureButton>("BenchButton").HandleClick();
+      m.services.ui.AdvanceBy(40000);
+      m.Control<ui::Button>("StopButton").HandleClick();
+      m.services.ui.RunUntilIdle();
+      m.form->Form().Close();
+      break;
   }
 }
 
@@ -129,6 +139,8 @@ const char* NameOf(WayOut way) {
       return ", then a close";
     case WayOut::Exit:
       return ", then Exit";
+    case WayOut::Stop:
+      return ", then a benchmark stopped";
   }
   return "";
 }
@@ -143,7 +155,7 @@ TEST(CrashSafetyTest, StoppedAfterAnyStepThenStartedAgain) {
     // One cut more than there are steps: the program ended after the whole benchmark.
     for (int cut = 0; cut <= steps; ++cut) {
       for (bool yes : {true, false}) {
-        for (WayOut way : {WayOut::Benchmark, WayOut::Close, WayOut::Exit}) {
+        for (WayOut way : {WayOut::Benchmark, WayOut::Close, WayOut::Exit, WayOut::Stop}) {
           const std::string where = std::string(s.what) + ", stopped before step " +
                                     std::to_string(cut) + (yes ? ", Yes" : ", No") + NameOf(way);
           InstalledMachine m;

@@ -15,19 +15,8 @@ shots=$3
 . "$(dirname "$0")/smoke_lib.sh"
 . "$root/scripts/lib/installation.sh"
 
-app=""
-cleanup() {
-  [ -n "$app" ] && kill -9 "$app" 2>/dev/null
-  uninstall_machine
-  rm -f "${users_file:-}"
-}
-trap cleanup EXIT
-
-install_machine "$bin" "1280=1" "RunNumber=1" "Demo=1"
+install_test_machine "$bin" "1280=1" "RunNumber=1" "Demo=1"
 cp "$bin/tamsendor_test_build.exe" "$program/"
-cfg="$game/ep2/cfg/autoexec.cfg"
-users_file=$(mktemp)
-printf '%s' "$users_autoexec" >"$users_file"
 reports_root=$(find "$WINEPREFIX/drive_c/users" -maxdepth 3 -type d -name Local -path '*AppData*' | head -n 1)
 [ -n "$reports_root" ] || fail "no AppData\\Local in the prefix"
 reports_root="$reports_root/Korvalin Tamsendor/Crash reports"

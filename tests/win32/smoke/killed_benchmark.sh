@@ -10,16 +10,7 @@ shots=${2:-$bin}
 . "$(dirname "$0")/smoke_lib.sh"
 . "$root/scripts/lib/installation.sh"
 
-app=""
-cleanup() {
-  [ -n "$app" ] && kill -9 "$app" 2>/dev/null
-  uninstall_machine
-  rm -f "${users_file:-}"
-}
-trap cleanup EXIT
-
-install_machine "$bin" "1280=1" "RunNumber=1" "Demo=1"
-cfg="$game/ep2/cfg/autoexec.cfg"
+install_test_machine "$bin" "1280=1" "RunNumber=1" "Demo=1"
 old="$game/ep2/cfg/autoexec_old.cfg"
 wine "$steam/steam.exe" >/dev/null 2>&1 </dev/null &
 
@@ -33,8 +24,6 @@ start_program() {
   app=$!
 }
 stopped() { ! kill -0 "$app" 2>/dev/null; }
-users_file=$(mktemp)
-printf '%s' "$users_autoexec" >"$users_file"
 holds_users_file() { cmp -s "$1" "$users_file"; }
 generated() { grep -q '^// Fenwright - Maximum details' "$1" 2>/dev/null; }
 

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/native/app/installed_machine.h"
+#include "ui/button.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+#include "ui/picture_button.h"
+
+namespace tamsendor::app {
+namespace {
+
+using testing::InstalledMachine;
+
+std::string Read(const InstalledMachine& m, const std::string& path) {
+  return m.services.files.ReadBytes(path).value_or("(none)");
+}
+
+// Run pressed, then virtual time up to `ms`.
+void RunFor(InstalledMachine& m, std::uint64_t ms) {
+  m.Control<ui::PictureButton>("BenchButton").HandleClick();
+  m.services.ui.AdvanceBy(ms);
+}
+
+void PressStop(InstalledMachine& m, bool yes) {
+  m.services.dialogs.answers = {yes};
+  m.Control<ui::Button>("StopButton").HandleClick();
+}
+
+bool ReportSaved(const InstalledMachine& m) {
+  const std::string& report = m.form->Collection().ReportPath();
+  return !report.empty() && m.services.files.FileExists(report);
+}
+
+TEST(BenchmarkStopTest, StopAtEachStageEndsTheGameAndPutsEverythingBack) {
+  // Two runs of 60 s games: the launch, Steam's end after 2 s, the 30 s settle, the polls every
+  // 5 s, the game's end at 61 s, the second run's launch a second or two later.
+  const struct {
+    const char* stage;
+    std::uint64_t ms;
+    bool gameRuns;
+  } stages[] = {
+      {"before Steam's process ended", 1500, true},
+      {"during the settle", 20000, true},
+      {"during the polls", 45000, true},
+      {"between the game's end and the next run", 62500, false},
+      {"during the second run's settle", 80000, true},
+  };
+  for (const auto& s : stages) {
+    InstalledMachine m;
+    m.Start();
+    RunFor(m, s.ms);
+    ASSERT_FALSE(m.services.launcher.starts().empty()) << s.stage;
+    const std::size_t launches = m.services.launcher.starts().size();
+    ASSERT_NE(Read(m, InstalledMachine::Cfg("autoexec.cfg")), InstalledMachine::kUsersAutoexec)
+        << s.stage;
+
+    PressStop(m, true);
+    ASSERT_EQ(m.services.dialogs.questions.size(), 1u) << s.stage;
+    EXPECT_EQ(m.services.dialogs.questions[0],
+              "Stop the benchmark? The runs done so far are discarded.");
+    EXPECT_EQ(m.services.processes.terminated.empty(), !s.gameRuns) << s.stage;
+    m.services.ui.RunUntilIdle();
+
+    EXPECT_EQ(m.services.launcher.starts().size(), launches) << s.stage << ": a launch after Stop";
+    EXPECT_EQ(Read(m, InstalledMachine::Cfg("autoexec.cfg")), InstalledMachine::kUsersAutoexec)
+        << s.stage;
+    EXPECT_FALSE(m.services.files.FileExists(InstalledMachine::Cfg("autoexec_old.cfg"))) << s.stage;
+    EXPECT_FALSE(m.services.files.FileExists(InstalledMachine::Mod("qordemo1.dem"))) << s.stage;
+    EXPECT_TRUE(m.Control<ui::PictureButton>("BenchButton").Enabled()) << s.stage;
+    EXPECT_FALSE(m.Control<ui::Panel>("Panel2").Visible()) << s.stage;
+    EXPECT_EQ(m.Control<ui::Label>("StatusInfo").Caption(), "Benchmark stopped.") << s.stage;
+    EXPECT_FALSE(ReportSaved(m)) << s.stage;
+    if (::testing::Test::HasFailure())
+      return;
+  }
+}
+
+TEST(BenchmarkStopTest, NoKeepsTheBenchmarkRunningAndAfterAStopTheNextRunsToItsReport) {
+  InstalledMachine m;
+  m.Start();
+  RunFor(m, 40000);
+  PressStop(m, false);
+  EXPECT_TRUE(m.services.processes.terminated.empty());
+  m.services.ui.RunUntilIdle();
+  EXPECT_EQ(m.services.launcher.starts().size(), 2u);
+  EXPECT_TRUE(ReportSaved(m));
+  EXPECT_NE(m.Control<ui::Label>("StatusInfo").Caption(), "Benchmark stopped.");
+
+  // Stopped, then Run again: a whole benchmark of two runs and its report.
+  InstalledMachine again;
+  again.Start();
+  RunFor(again, 40000);
+  PressStop(again, true);
+  again.services.ui.RunUntilIdle();
+  const std::size_t before = again.services.launcher.starts().size();
+  again.RunBenchmark();
+  EXPECT_EQ(again.services.launcher.starts().size(), before + 2);
+  EXPECT_TRUE(ReportSaved(again));
+  EXPECT_EQ(Read(again, InstalledMachine::Cfg("autoexec.cfg")), InstalledMachine::kUsersAutoexec);
+}
+
+TEST(BenchmarkStopTest, WithoutABenchmarkStopAsksNothing) {
+  InstalledMachine m;
+  m.Start();
+  m.Control<ui::Button>("StopButton").HandleClick();
+  EXPECT_TRUE(m.services.dialogs.questions.empty());
+}
+
+}  // namespace
+}  // namespace tamsendor::app
