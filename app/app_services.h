@@ -18,6 +18,7 @@
 #include "platform/adapter_probes.h"
 #include "platform/directx_provider.h"
 #include "platform/system_folders.h"
+#include "platform/taskbar_progress.h"
 
 namespace tamsendor::app {
 
@@ -43,6 +44,7 @@ struct AppServices {
   const platform::UserIdentity& identity;
   const platform::SystemFolders& folders;
   platform::DirectXProvider& directx;
+  platform::TaskbarProgress& taskbar;
 };
 
 }  // namespace tamsendor::app

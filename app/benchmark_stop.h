@@ -25,8 +25,14 @@ class BenchmarkStop {
 
   // Asks first; No leaves the benchmark running.
   void StopButtonClick();
+  // A close of the program: with a benchmark running, the same question; Yes stops it as Stop
+  // does and lets the close go on, No keeps both the program and the benchmark running.
+  bool MayClose();
 
  private:
+  // Asks, and stops on Yes; false on No.
+  bool AskAndStop();
+
   Controls c_;
   platform::Dialogs& dialogs_;
   bench::RunSequencer& sequencer_;

@@ -9,6 +9,8 @@ namespace tamsendor::app {
 // The owners of what must be put back (the game's files, the stored note and the cached DirectX
 // facts) add their steps here when they are made.
 struct CloseCleanUp {
+  // Asked before any way of leaving, Exit included; one answer of false keeps the program running.
+  std::vector<std::function<bool()>> askFirst;
   std::vector<std::function<void()>> onExitButton;  // before the Exit button ends the program
   std::vector<std::function<void()>> onCloseQuery;  // on any request to close the main window
   std::vector<std::function<void()>> onClose;       // when the main window closes
@@ -16,6 +18,12 @@ struct CloseCleanUp {
   static void Run(const std::vector<std::function<void()>>& steps) {
     for (const auto& step : steps)
       step();
+  }
+  static bool AllAgree(const std::vector<std::function<bool()>>& questions) {
+    for (const auto& question : questions)
+      if (!question())
+        return false;
+    return true;
   }
 };
 

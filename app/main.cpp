@@ -38,6 +38,7 @@
 #include "platform/win32/text.h"
 #include "platform/win32/win32_ui_thread.h"
 #include "platform/win32/win32_system_folders.h"
+#include "platform/win32/win32_taskbar_progress.h"
 #include "platform/win32/win32_user_identity.h"
 #include "sysinfo/adapter_probes.h"
 #include "ui/application.h"
@@ -50,6 +51,8 @@ constexpr std::uint32_t kSplashShownMs = tamsendor::app::kSplashMs;
 #endif
 
 #ifdef TAMSENDOR_TEST_BUILD
+#include "scaled_timers.h"
+
 // The test build (never shipped) takes what a test sets in the environment.
 std::string TestSetting(const wchar_t* name) {
   wchar_t value[2048];
@@ -57,6 +60,18 @@ std::string TestSetting(const wchar_t* name) {
   if (length == 0 || length >= 2048)
     return {};
   return tamsendor::win32::Narrow(std::wstring_view(value, length));
+}
+// Every wait of the program divided by TAMSENDOR_TEST_TIME_SCALE (1 to 100), so that a test runs
+// a benchmark of several runs in seconds.
+std::uint32_t TimeScale() {
+  const std::string text = TestSetting(L"TAMSENDOR_TEST_TIME_SCALE");
+  std::uint32_t scale = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9' || scale > 100)
+      return 1;
+    scale = scale * 10 + static_cast<std::uint32_t>(c - '0');
+  }
+  return scale >= 1 && scale <= 100 ? scale : 1;
 }
 // The news page a test serves, when the test names one.
 std::string NewsAddress() {
@@ -94,6 +109,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
 
   win32::Win32UiThread uiThread;
+#ifdef TAMSENDOR_TEST_BUILD
+  benchmarks::ScaledTimers timers(uiThread, TimeScale());
+#else
+  platform::Timers& timers = uiThread;
+#endif
   win32::Win32ProcessLauncher launcher(uiThread);
   win32::Win32ProcessTable processes;
   win32::Win32Dialogs dialogs(L"Korvalin Tamsendor");
@@ -109,6 +129,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const win32::Win32UserIdentity identity;
   const win32::Win32SystemFolders systemFolders;
   win32::Win32DirectXProvider directx;
+  win32::Win32TaskbarProgress taskbar;
 
   ui::Application application("Korvalin Tamsendor");
   const win32::artwork::ProgramArtwork artwork;
@@ -116,15 +137,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   application.AttachPeer(&applicationPeer);
 
   // Shows the splash; the rest of the start-up, and then this window, follow when its time is up.
-  app::TForm1 form1(
-      application,
-      {uiThread, registry, files, launcher, processes, dialogs, placement, clock, display, opener,
-       host, probes, program, search, fileDialogs, wait, identity, systemFolders, directx},
-      kSplashShownMs);
+  app::TForm1 form1(application,
+                    {timers,      registry, files,    launcher,      processes, dialogs, placement,
+                     clock,       display,  opener,   host,          probes,    program, search,
+                     fileDialogs, wait,     identity, systemFolders, directx,   taskbar},
+                    kSplashShownMs);
   win32::FormWindow window(form1.Form(), form1.Controls(), artwork, win32::FormWindow::Role::Main);
   applicationPeer.SetMainWindow(window.Handle());
   instance.ServeLaterStarts(window.Handle());
   placement.Attach(window.Handle());
+  taskbar.Attach(window.Handle());
   dialogs.SetOwner(window.Handle());
   // After a crash the game goes back as a close during a benchmark puts it back, but without a
   // message: the window that would own one is the crashed thread's.

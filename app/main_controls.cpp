@@ -20,7 +20,10 @@ MainControls::MainControls(ui::Form& form, ui::ControlSet& c)
       Label21(c.Get<ui::Label>("Label21")),
       RunsLabel(c.Get<ui::Label>("RunsLabel")),
       AdvCircularProgress1(c.Get<ui::BusyIndicator>("AdvCircularProgress1")),
+      TimeLeftLabel(c.Get<ui::Label>("TimeLeftLabel")),
+      TimeLimitLabel(c.Get<ui::Label>("TimeLimitLabel")),
       StopButton(c.Get<ui::Button>("StopButton")),
+      WaitButton(c.Get<ui::Button>("WaitButton")),
       res(c.Get<ui::CheckGroup>("res")),
       cusresbox(c.Get<ui::CheckBox>("cusresbox")),
       CusWidth(c.Get<ui::Edit>("CusWidth")),
@@ -58,6 +61,14 @@ bench::LaunchControls MainControls::ForLaunch() const {
           .StatusInfo = StatusInfo,
           .BenchButton = BenchButton,
           .Panel2 = Panel2};
+}
+
+bench::ProgressControls MainControls::ForProgress() const {
+  return {.RunsLabel = RunsLabel,
+          .TimeLeftLabel = TimeLeftLabel,
+          .TimeLimitLabel = TimeLimitLabel,
+          .StopButton = StopButton,
+          .WaitButton = WaitButton};
 }
 
 bench::StartControls MainControls::ForStart() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings_controls.h"
+#include "bench/benchmark_progress.h"
 #include "bench/benchmark_start.h"
 #include "bench/resolution_launcher.h"
 #include "gameconfig/autoexec_files.h"
@@ -33,6 +34,7 @@ struct MainControls {
   MainControls(ui::Form& form, ui::ControlSet& controls);
 
   bench::LaunchControls ForLaunch() const;
+  bench::ProgressControls ForProgress() const;
   bench::StartControls ForStart() const;
   report::CollectionControls ForCollection() const;
   gameconfig::GameSettingsControls ForGameSettings() const;
@@ -59,7 +61,10 @@ struct MainControls {
   ui::Label& Label21;
   ui::Label& RunsLabel;
   ui::BusyIndicator& AdvCircularProgress1;
+  ui::Label& TimeLeftLabel;
+  ui::Label& TimeLimitLabel;
   ui::Button& StopButton;
+  ui::Button& WaitButton;
   // Resolutions.
   ui::CheckGroup& res;
   ui::CheckBox& cusresbox;

@@ -33,7 +33,8 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
            services.host, services.probes},
           folders_,
           {[this] { autoexec_.RestoreAutoexec(); }, [this] { recovery_.CleanUpAfterBenchmark(); }}),
-      sequencer_(launcher_, c_.RunsLabel, services.processes, services.placement, services.timers,
+      sequencer_(launcher_, c_.ForProgress(), services.processes, services.placement,
+                 services.timers, services.taskbar,
                  [this](const core::RunState& progress) { collection_.CollectResults(progress); }),
       start_(
           c_.ForStart(),
@@ -128,6 +129,7 @@ void TForm1::Connect() {
   };
   c_.BenchButton.OnClick = [this] { start_.BenchButtonClick(); };
   c_.StopButton.OnClick = [this] { stop_.StopButtonClick(); };
+  c_.WaitButton.OnClick = [this] { sequencer_.ProgressView().WaitButtonClick(); };
   c_.RunNumberBox.OnChange = [this] { start_.StoreRunCount(); };
   runners_.cp.OnTerminate = [this](core::TJvCreateProcess& sender, std::uint32_t exitCode) {
     sequencer_.cpTerminate(sender, exitCode);
@@ -135,7 +137,11 @@ void TForm1::Connect() {
   runners_.dxrun.OnTerminate = [this](core::TJvCreateProcess&, std::uint32_t) {
     directx_.dxrunTerminate();
   };
-  launcher_.OnLaunchFailed = [this] { recovery_.PutGameBack(); };
+  launcher_.OnLaunchFailed = [this](std::string_view tag) {
+    sequencer_.LaunchFailed(tag);
+    recovery_.PutGameBack();
+    collection_.LaunchFailed(sequencer_.Progress());
+  };
   // A close before the start-up has loaded the stored choices ends the program without the
   // clean-up, which would store the design defaults over the user's choices.
   Form().OnCloseQuery = [this](bool& canClose) {
@@ -163,6 +169,7 @@ void TForm1::Connect() {
   c_.demo.OnChanging = [this] { demos_.demoChanging(); };
   c_.demo.OnMouseLeave = [this] { demos_.demoMouseLeave(); };
   c_.DemoEditButton.OnClick = [this] { demos_.DemoEditButtonClick(); };
+  cleanUp_.askFirst.push_back([this] { return stop_.MayClose(); });
   cleanUp_.onExitButton.push_back([this] { recovery_.SpeedButton1Click(); });
   cleanUp_.onCloseQuery.push_back([this] { recovery_.FormCloseQuery(); });
   cleanUp_.onClose.push_back([this] { recovery_.FormClose(); });

@@ -5,6 +5,7 @@
 
 #include "gameconfig/autoexec_text.h"
 #include "ui/busy_indicator.h"
+#include "ui/button.h"
 #include "ui/edit.h"
 #include "ui/label.h"
 #include "ui/page_control.h"
@@ -201,12 +202,18 @@ ui::Layout MainFormLayout() {
           .At(72, 56, 320, 18)
           .Caption("Collecting system information, please wait..."),
       LayoutRow("Label21", Kind::Label, "Panel2").At(118, 88, 280, 14).Caption("Resolution: ..."),
-      LayoutRow("RunsLabel", Kind::Label, "Panel2").At(72, 104, 200, 14),
+      LayoutRow("RunsLabel", Kind::Label, "Panel2").At(72, 104, 280, 14),
+      LayoutRow("TimeLeftLabel", Kind::Label, "Panel2").At(72, 120, 280, 14),
       LayoutRow("AdvCircularProgress1", Kind::BusyIndicator, "Panel2").At(170, 112, 60, 60),
+      LayoutRow("TimeLimitLabel", Kind::Label, "Panel2").At(16, 160, 370, 14),
       LayoutRow("StopButton", Kind::Button, "Panel2")
           .At(160, 190, 80, 23)
           .Caption("Stop")
           .Hint("Stop the benchmark"),
+      LayoutRow("WaitButton", Kind::Button, "Panel2")
+          .At(250, 190, 80, 23)
+          .Caption("Wait")
+          .Hint("Give the game 10 minutes more"),
   };
 }
 
@@ -287,8 +294,12 @@ void ApplyMainFormDesign(ui::Form& form, ui::ControlSet& controls) {
   auto& progress = controls.Get<ui::Panel>("Panel2");
   progress.SetBackgroundColor(ui::kBlack);
   progress.SetVisible(false);
-  for (const char* name : {"Label20", "Label21", "RunsLabel"})
+  for (const char* name : {"Label20", "Label21", "RunsLabel", "TimeLeftLabel", "TimeLimitLabel"})
     controls.Get<ui::Label>(name).SetFontColor(ui::kWhite);
+  // Shown while a benchmark runs; the time limit's offer only when a run is over it.
+  for (const char* name : {"StopButton", "WaitButton"})
+    controls.Get<ui::Button>(name).SetVisible(false);
+  controls.Get<ui::Label>("TimeLimitLabel").SetVisible(false);
   controls.Get<ui::Label>("Label20").SetFontSize(10);
   auto& busy = controls.Get<ui::BusyIndicator>("AdvCircularProgress1");
   busy.SetVisible(false);

@@ -9,6 +9,8 @@ void WindowLifecycle::SpeedButton2Click() {
 }
 
 void WindowLifecycle::SpeedButton1Click() {
+  if (!CloseCleanUp::AllAgree(cleanUp_.askFirst))
+    return;
   core::ProgramTrail().SetActivity("closing (Exit)");
   CloseCleanUp::Run(cleanUp_.onExitButton);
   application_.Terminate();
@@ -20,6 +22,9 @@ void WindowLifecycle::Image4MouseDown(ui::MouseButton button) {
 }
 
 void WindowLifecycle::FormCloseQuery(bool& canClose) {
+  canClose = CloseCleanUp::AllAgree(cleanUp_.askFirst);
+  if (!canClose)
+    return;
   core::ProgramTrail().SetActivity("closing");
   CloseCleanUp::Run(cleanUp_.onCloseQuery);
   canClose = true;

@@ -14,10 +14,11 @@ class WindowLifecycle {
       : application_(application), form_(form), cleanUp_(cleanUp) {}
 
   void SpeedButton2Click();
-  // Ends the program at once: no close request, so FormCloseQuery and FormClose do not run.
+  // Ends the program at once, once the questions of the clean-up agree: no close request, so
+  // FormCloseQuery and FormClose do not run.
   void SpeedButton1Click();
   void Image4MouseDown(ui::MouseButton button);
-  // The close is always allowed.
+  // The close is allowed unless a question of the clean-up is answered No.
   void FormCloseQuery(bool& canClose);
   void FormClose();
 

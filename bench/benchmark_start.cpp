@@ -4,7 +4,6 @@
 
 #include "bench/process_checks.h"
 #include "core/product_key.h"
-#include "bench/runs_caption.h"
 #include "bench/time_stamps.h"
 
 namespace tamsendor::bench {
@@ -80,8 +79,6 @@ void BenchmarkStart::StartBenchmark() {
   c_.MainWindow.Repaint();
   sequencer_.BeginBenchmark(launcher_.ChosenCount());
   const core::RunState& progress = sequencer_.Progress();
-  // Set for one run too: the label must not show an earlier benchmark's count.
-  c_.RunsLabel.SetCaption(RunsCaption(progress.RunCount, 1));
 
   if (progress.ChosenCount < 1) {
     s_.dialogs.ShowMessage("Please, choose a resolution of Half-Life 2 Episode Two.");

@@ -41,7 +41,7 @@ std::string_view ResolutionLauncher::LaunchResolution(int member) {
     ++member;
   if (member < kCustomMember) {
     const core::ResolutionEntry& row = core::kResolutionTable[static_cast<std::size_t>(member)];
-    Launch(std::to_string(row.Width), std::to_string(row.Height), row.ProgressCaption,
+    Launch(row.Tag, std::to_string(row.Width), std::to_string(row.Height), row.ProgressCaption,
            row.ErrorText);
     return row.Tag;
   }
@@ -49,13 +49,15 @@ std::string_view ResolutionLauncher::LaunchResolution(int member) {
     return {};
   const std::string& width = c_.CusWidth.Text();
   const std::string& height = c_.CusHeight.Text();
-  Launch(width, height, "Resolution: " + width + " \xC3\x97 " + height + " (Custom)...",
+  Launch(core::CustomResolution::Tag, width, height,
+         "Resolution: " + width + " \xC3\x97 " + height + " (Custom)...",
          core::CustomResolution::ErrorText);
   return core::CustomResolution::Tag;
 }
 
-void ResolutionLauncher::Launch(std::string_view width, std::string_view height,
-                                std::string_view progressCaption, std::string_view errorText) {
+void ResolutionLauncher::Launch(std::string_view tag, std::string_view width,
+                                std::string_view height, std::string_view progressCaption,
+                                std::string_view errorText) {
   c_.Label21.SetCaption(std::string(progressCaption));
   c_.MainWindow.Repaint();  // the caption shows before the game takes the screen
   LaunchLine_ = BuildLaunchLine(folders_.SteamFolder, width, height, fragments_, demoName_);
@@ -68,7 +70,7 @@ void ResolutionLauncher::Launch(std::string_view width, std::string_view height,
     c_.BenchButton.SetEnabled(true);
     c_.Panel2.SetVisible(false);
     if (OnLaunchFailed)
-      OnLaunchFailed();
+      OnLaunchFailed(tag);
   }
 }
 

@@ -59,11 +59,11 @@ class ResolutionLauncher {
 
   // A launch that could not start ends the benchmark as a stopped one: the status keeps the
   // error, and whoever changed the game for the benchmark puts it back here.
-  std::function<void()> OnLaunchFailed;
+  std::function<void(std::string_view tag)> OnLaunchFailed;
 
  private:
-  void Launch(std::string_view width, std::string_view height, std::string_view progressCaption,
-              std::string_view errorText);
+  void Launch(std::string_view tag, std::string_view width, std::string_view height,
+              std::string_view progressCaption, std::string_view errorText);
 
   LaunchControls c_;
   LaunchFragments fragments_;

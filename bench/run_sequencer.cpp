@@ -3,7 +3,6 @@
 #include <string>
 
 #include "bench/process_checks.h"
-#include "bench/runs_caption.h"
 #include "core/event_trail.h"
 
 namespace tamsendor::bench {
@@ -26,11 +25,15 @@ void RunSequencer::BeginBenchmark(int chosenCount) {
   state_.RunsDone = 0;
   if (state_.RunCount < 1)
     state_.RunCount = 1;
-  running_ = true;
-  stopped_ = false;
+  progressView_.BenchmarkBegun();
   core::ProgramTrail().SetActivity("starting a benchmark");
   core::ProgramTrail().Add("benchmark: " + std::to_string(chosenCount) + " resolution(s), " +
                            std::to_string(state_.RunCount) + " run(s) each");
+}
+
+void RunSequencer::LaunchFirstResolution() {
+  running_ = true;
+  Launch(0);
 }
 
 void RunSequencer::Launch(int member) {
@@ -38,32 +41,66 @@ void RunSequencer::Launch(int member) {
                                    " of " + std::to_string(state_.ChosenCount) + ", run " +
                                    std::to_string(state_.RunsDone + 1) + " of " +
                                    std::to_string(state_.RunCount));
-  state_.CurrentTag = launcher_.LaunchResolution(member);
+  state_.GameSeen = false;
+  // Shown first: a launch that cannot start ends the benchmark before the call returns.
+  progressView_.RunLaunched(state_);
+  const std::string_view tag = launcher_.LaunchResolution(member);
+  if (!running_)
+    return;  // the launch failed, and the benchmark ended with it
+  state_.CurrentTag = tag;
   core::ProgramTrail().Add("launched: " + launcher_.LaunchLine());
 }
 
 void RunSequencer::Collect() {
   core::ProgramTrail().SetActivity("collecting results");
+  progressView_.RunEnded();
   placement_.SetBounds(savedBounds_);
   CollectResults_(state_);
 }
 
-void RunSequencer::cpTerminate(core::TJvCreateProcess&, std::uint32_t) {
-  // A Steam that ends after a Stop starts no wait of a benchmark that is over.
-  if (stopped_)
-    return;
-  // Steam's own process may end long before the game has even started.
-  Wait(kSettleMs, &RunSequencer::Poll);
-}
-
-void RunSequencer::Stop() {
+void RunSequencer::Ended() {
   if (pending_)
     timers_.Cancel(*pending_);
   pending_.reset();
   running_ = false;
-  stopped_ = true;
+  progressView_.BenchmarkEnded();
+}
+
+void RunSequencer::cpTerminate(core::TJvCreateProcess&, std::uint32_t) {
+  // A Steam that ends after a stop starts no wait of a benchmark that is over.
+  if (!running_)
+    return;
+  // Steam's own process may end long before the game has even started.
+  settleLeftMs_ = kSettleMs;
+  Wait(kWatchMs, &RunSequencer::Settle);
+}
+
+void RunSequencer::Settle() {
+  settleLeftMs_ -= kWatchMs;
+  if (!state_.GameSeen && IsGameRunning(processes_)) {
+    state_.GameSeen = true;
+    // Seen once is enough: the rest of the settle is one wait.
+    Wait(settleLeftMs_, &RunSequencer::Poll);
+    return;
+  }
+  if (settleLeftMs_ == 0)
+    Poll();
+  else
+    Wait(kWatchMs, &RunSequencer::Settle);
+}
+
+void RunSequencer::Stop() {
+  Ended();
   const int ended = EndGame(processes_);
   core::ProgramTrail().Add("benchmark stopped; games ended: " + std::to_string(ended));
+  core::ProgramTrail().SetActivity("idle");
+}
+
+void RunSequencer::LaunchFailed(std::string_view tag) {
+  state_.CurrentTag = tag;
+  state_.GameSeen = false;
+  Ended();
+  core::ProgramTrail().Add("the launch could not start: " + launcher_.LaunchLine());
   core::ProgramTrail().SetActivity("idle");
 }
 
@@ -73,7 +110,9 @@ void RunSequencer::WaitForGameExit() {
 
 void RunSequencer::Poll() {
   WaitForGameExit();
+  progressView_.Refresh(state_);
   if (GameRunning_) {
+    state_.GameSeen = true;
     Wait(kPollMs, &RunSequencer::Poll);
   } else {
     core::ProgramTrail().Add("the game ended");
@@ -81,14 +120,13 @@ void RunSequencer::Poll() {
   }
 }
 
-void RunSequencer::ShowRunNumber(int run) {
-  RunsLabel_.SetCaption(RunsCaption(state_.RunCount, run));
-}
-
 void RunSequencer::AfterGameExit() {
   const int member = ResolutionLauncher::MemberOfTag(state_.CurrentTag);
-  if (member < 0)
-    return;  // not a resolution of ours: nothing further runs
+  if (member < 0) {
+    // Not a resolution of ours: nothing further runs.
+    Ended();
+    return;
+  }
 
   ++state_.FinishedCount;
   ++state_.RunsDone;
@@ -99,18 +137,17 @@ void RunSequencer::AfterGameExit() {
     // More runs at this resolution.
     --state_.FinishedCount;
     Collect();
-    ShowRunNumber(state_.RunsDone + 1);
     Launch(member);
   } else if (member != ResolutionLauncher::kCustomMember &&
              state_.FinishedCount != state_.ChosenCount) {
     // On to the next chosen resolution; the members hand over to the first ticked one.
     Collect();
     state_.RunsDone = 0;
-    ShowRunNumber(1);
     Launch(member + 1);
   } else {
-    // The last run of the last resolution: the collection finishes the benchmark.
-    running_ = false;
+    // The last run of the last resolution: the collection finishes the benchmark, and a close
+    // during its messages has no benchmark left to stop.
+    Ended();
     Collect();
     core::ProgramTrail().SetActivity("idle");
   }

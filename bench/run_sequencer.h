@@ -3,14 +3,16 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string_view>
 
-#include "core/process_runner.h"
+#include "bench/benchmark_progress.h"
 #include "bench/resolution_launcher.h"
+#include "core/process_runner.h"
 #include "core/run_state.h"
 #include "platform/processes.h"
+#include "platform/taskbar_progress.h"
 #include "platform/ui_thread.h"
 #include "platform/window_placement.h"
-#include "ui/label.h"
 
 namespace tamsendor::bench {
 
@@ -25,21 +27,26 @@ class RunSequencer {
   static constexpr std::uint32_t kSettleMs = 30000;
   static constexpr std::uint32_t kPollMs = 5000;
   static constexpr std::uint32_t kAfterExitMs = 1000;
+  // How often the settle looks whether the game has shown up: a game that ends within the settle
+  // was still started by Steam.
+  static constexpr std::uint32_t kWatchMs = 1000;
 
-  RunSequencer(ResolutionLauncher& launcher, ui::Label& RunsLabel,
+  RunSequencer(ResolutionLauncher& launcher, const ProgressControls& controls,
                platform::ProcessTable& processes, platform::WindowPlacement& placement,
-               platform::Timers& timers, std::function<void(const core::RunState&)> CollectResults)
+               platform::Timers& timers, platform::TaskbarProgress& taskbar,
+               std::function<void(const core::RunState&)> CollectResults)
       : launcher_(launcher),
-        RunsLabel_(RunsLabel),
         processes_(processes),
         placement_(placement),
         timers_(timers),
+        progressView_(controls, timers, taskbar),
         CollectResults_(std::move(CollectResults)) {}
   ~RunSequencer();
   RunSequencer(const RunSequencer&) = delete;
   RunSequencer& operator=(const RunSequencer&) = delete;
 
   const core::RunState& Progress() const { return state_; }
+  BenchmarkProgress& ProgressView() { return progressView_; }
   // The run number chosen, also during a benchmark: a lowered count ends the resolution after
   // the run in progress.
   void SetRunCount(int count) { state_.RunCount = count; }
@@ -49,8 +56,8 @@ class RunSequencer {
   // A new benchmark of `chosenCount` resolutions; without a run number ever chosen, one run per
   // resolution, as if "1" had been.
   void BeginBenchmark(int chosenCount);
-  // Launches the first chosen resolution.
-  void LaunchFirstResolution() { Launch(0); }
+  // Launches the first chosen resolution: from here the benchmark runs.
+  void LaunchFirstResolution();
 
   // `cp`'s end notice.
   void cpTerminate(core::TJvCreateProcess& Sender, std::uint32_t ExitCode);
@@ -60,30 +67,33 @@ class RunSequencer {
 
   // True between an end notice and the next launch or the end of the benchmark.
   bool IsWaiting() const { return pending_.has_value(); }
-  // Between Run and the last collection.
+  // From the first launch to the last collection, a stop or a launch that could not start.
   bool Running() const { return running_; }
   // The user stopped the benchmark: the game ends, no wait of the benchmark runs afterwards, and
   // no run is collected.
   void Stop();
+  // The launch of the resolution with `tag` could not start: the benchmark ends there.
+  void LaunchFailed(std::string_view tag);
 
  private:
   void Wait(std::uint32_t milliseconds, void (RunSequencer::*next)());
+  void Settle();
   void Poll();
   void AfterGameExit();
-  void ShowRunNumber(int run);
   void Launch(int member);
   void Collect();
+  void Ended();
 
   core::RunState state_;
   bool GameRunning_ = false;  // last answer of the game check
   bool running_ = false;
-  bool stopped_ = false;  // by the user, until the next benchmark begins
+  std::uint32_t settleLeftMs_ = 0;
   platform::WindowBounds savedBounds_;
   ResolutionLauncher& launcher_;
-  ui::Label& RunsLabel_;
   platform::ProcessTable& processes_;
   platform::WindowPlacement& placement_;
   platform::Timers& timers_;
+  BenchmarkProgress progressView_;
   std::function<void(const core::RunState&)> CollectResults_;
   std::optional<platform::TimerId> pending_;
 };

@@ -12,6 +12,9 @@ struct RunState {
   int RunsDone = 0;        // runs finished at the current resolution
   int RunCount = 0;        // runs per resolution, 1-5 once chosen
   std::string CurrentTag;  // tag of the resolution now running
+  // A game process was seen during the run now collected; a run whose game never showed was not
+  // started by Steam.
+  bool GameSeen = false;
 };
 
 }  // namespace tamsendor::core

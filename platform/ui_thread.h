@@ -23,6 +23,9 @@ class Timers {
   virtual TimerId After(std::uint32_t milliseconds, std::function<void()> work) = 0;
   // Cancelling a timer that has fired or was cancelled already does nothing.
   virtual void Cancel(TimerId id) = 0;
+  // Milliseconds on a clock that only moves forward (not the time of day), for measuring how
+  // long something took.
+  virtual std::uint64_t NowMs() const = 0;
 };
 
 }  // namespace tamsendor::platform

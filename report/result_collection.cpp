@@ -24,6 +24,7 @@ std::string NotSavedMessage(const std::string& path, const std::string& reason) 
 void ResultCollection::WriteReportHeader(const BenchmarkFacts& benchmark) {
   facts_ = benchmark;
   lines_.clear();
+  outcomes_.Clear();
   ReportPath_.clear();
   scores_.ScoreTotal = 0;
   scores_.BenchmarkScoredRuns = 0;
@@ -54,12 +55,20 @@ void ResultCollection::CollectResults(const core::RunState& progress) {
 
   // Without a game folder the names alone would point into whatever folder is current.
   const std::string& gameMod = folders_.GameModFolder;
+  // A game that never showed was not started; one that did and left nothing ended without
+  // writing its result.
+  std::optional<NoResult> failure =
+      progress.GameSeen ? NoResult::NoResultFile : NoResult::SteamDidNotStart;
   if (!gameMod.empty()) {
     const std::string resultFile = gameMod + kResultFile;
     const std::string workingCopy = gameMod + kWorkingCopy;
-    if (s_.files.FileExists(resultFile) && TakeRunResult(progress, resultFile, workingCopy)) {
-      ++scores_.ScoredRuns;
-      ++scores_.BenchmarkScoredRuns;
+    if (s_.files.FileExists(resultFile)) {
+      failure = NoResult::NoScore;
+      if (TakeRunResult(progress, resultFile, workingCopy)) {
+        failure.reset();
+        ++scores_.ScoredRuns;
+        ++scores_.BenchmarkScoredRuns;
+      }
     }
     // The next run must not find this run's result.
     if (s_.files.FileExists(resultFile))
@@ -67,6 +76,8 @@ void ResultCollection::CollectResults(const core::RunState& progress) {
     if (s_.files.FileExists(workingCopy))
       s_.files.RemoveFile(workingCopy);
   }
+
+  outcomes_.Add(Outcome(progress, progress.RunsDone, failure));
 
   // The resolution's last run, whether or not it left a result: the average of the runs that
   // did.
@@ -115,6 +126,23 @@ bool ResultCollection::TakeRunResult(const core::RunState& progress, const std::
   return true;
 }
 
+void ResultCollection::LaunchFailed(const core::RunState& progress) {
+  outcomes_.Add(Outcome(progress, progress.RunsDone + 1, NoResult::NotStarted));
+  s_.dialogs.ShowMessage(outcomes_.Message("the benchmark could not run to its end"));
+}
+
+RunOutcome ResultCollection::Outcome(const core::RunState& progress, int run,
+                                     std::optional<NoResult> failure) const {
+  // The engine's own figure comes with its blanks.
+  std::string_view score = failure ? std::string_view() : std::string_view(scores_.ScoreText);
+  while (!score.empty() && score.front() == ' ')
+    score.remove_prefix(1);
+  while (!score.empty() && score.back() == ' ')
+    score.remove_suffix(1);
+  return {ResolutionName(progress.CurrentTag, c_.CusWidth.Text(), c_.CusHeight.Text()), run,
+          progress.RunCount, std::string(score), failure};
+}
+
 BlockSettings ResultCollection::CurrentSettings() const {
   return {facts_.DemoCaption,    facts_.DetailLevelName,   c_.HDRBox.Text(), c_.HeapsizeBox.Text(),
           c_.MBlurBox.Text(),    c_.DXLevelBox.Text(),     c_.AABox.Text(),  c_.AFBox.Text(),
@@ -125,8 +153,8 @@ void ResultCollection::FinishBenchmark() {
   AppendFooter(lines_);
 
   // Only this benchmark's own runs count: a score left from an earlier benchmark must not make
-  // an empty report pass for a result.
-  const bool scored = scores_.BenchmarkScoredRuns > 0;
+  // an empty report pass for a result. A report missing a resolution would read as complete.
+  const bool scored = scores_.BenchmarkScoredRuns > 0 && outcomes_.EveryResolutionScored();
   const std::string fileName = "result_" + facts_.FileStamp + ".htm";
   std::string reportPath;
   std::string failure;
@@ -150,6 +178,9 @@ void ResultCollection::FinishBenchmark() {
   steps_.CleanUpAfterBenchmark();
 
   // Told last, once the game's folder is as the user left it.
+  if (outcomes_.AnyFailed())
+    s_.dialogs.ShowMessage(
+        outcomes_.Message(scored ? "" : "not every resolution has a run with a result"));
   if (!failure.empty())
     s_.dialogs.ShowMessage(failure);
   if (scored && reportPath.empty())

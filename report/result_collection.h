@@ -12,6 +12,7 @@
 #include "platform/host_facts.h"
 #include "platform/locale_clock.h"
 #include "report/report_lines.h"
+#include "report/run_outcomes.h"
 #include "report/score_state.h"
 #include "platform/adapter_probes.h"
 #include "ui/check_box.h"
@@ -85,9 +86,13 @@ class ResultCollection {
   void WriteReportHeader(const BenchmarkFacts& facts);
   // Called after every game exit, once the run counters are up to date.
   void CollectResults(const core::RunState& progress);
+  // The launch of the run after those `progress` counts could not start, and the benchmark ended
+  // there: the user is told which runs gave no result, with the scores of those that did.
+  void LaunchFailed(const core::RunState& progress);
 
   const ReportLines& Lines() const { return lines_; }
   const ScoreState& Scores() const { return scores_; }
+  const RunOutcomes& Outcomes() const { return outcomes_; }
   // The saved report's path; empty until a benchmark's report is saved.
   const std::string& ReportPath() const { return ReportPath_; }
 
@@ -97,6 +102,9 @@ class ResultCollection {
   bool TakeRunResult(const core::RunState& progress, const std::string& resultFile,
                      const std::string& workingCopy);
   BlockSettings CurrentSettings() const;
+  // The run `run` of the resolution now running, with its score or the reason it has none.
+  RunOutcome Outcome(const core::RunState& progress, int run,
+                     std::optional<NoResult> failure) const;
   void FinishBenchmark();
   // Offers the user a place of their choice for a report its folder would not take.
   void SaveReportElsewhere(const std::string& fileName);
@@ -110,6 +118,7 @@ class ResultCollection {
   BenchmarkFacts facts_;
   ReportLines lines_;
   ScoreState scores_;
+  RunOutcomes outcomes_;
   bool HeadingWritten_ = false;  // the current resolution's heading is in the report
   std::string ReportPath_;
 };

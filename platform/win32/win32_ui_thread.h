@@ -25,6 +25,7 @@ class Win32UiThread : public platform::Dispatcher, public platform::Timers {
   void Post(std::function<void()> work) override;  // any thread
   platform::TimerId After(std::uint32_t milliseconds, std::function<void()> work) override;
   void Cancel(platform::TimerId id) override;
+  std::uint64_t NowMs() const override { return GetTickCount64(); }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,

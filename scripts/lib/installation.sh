@@ -16,6 +16,9 @@ install_machine() {
   game="$steam/steamapps/common/half-life 2 episode two"
   users_autoexec=$'// the user\'s own settings\r\nbind "F5" "jpeg"\r\n'
 
+  # A fresh machine: what another test's program stored (a results folder of its own, say) must
+  # not reach this one.
+  wine reg delete 'HKLM\SOFTWARE\Korvalin\Quillax' /f /reg:64 >/dev/null 2>&1 </dev/null
   local setup
   setup=$(ls "$bin"/korvalin-tamsendor-*-setup.exe 2>/dev/null | head -n 1)
   if [ -z "$setup" ] || ! wine "$setup" /S >/dev/null 2>&1 </dev/null ||

@@ -24,7 +24,7 @@ struct FakeAppServices {
   app::AppServices Get() {
     return {ui,          registry, files,    launcher, processes, dialogs, placement,
             clock,       display,  opener,   host,     probes,    program, search,
-            fileDialogs, wait,     identity, folders,  directx};
+            fileDialogs, wait,     identity, folders,  directx,   taskbar};
   }
 
   VirtualUiThread ui;
@@ -46,6 +46,7 @@ struct FakeAppServices {
   FakeUserIdentity identity;
   FakeSystemFolders folders;
   FakeDirectXProvider directx;
+  FakeTaskbarProgress taskbar;
 };
 
 }  // namespace tamsendor::fakes

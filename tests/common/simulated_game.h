@@ -23,6 +23,8 @@ class SimulatedGame {
   }
 
   std::uint32_t gameMs = 60000;
+  // false: Steam's process ends as usual, but no game shows up.
+  bool gameStarts = true;
   // Called as a launch starts, and as the game of the n-th run (from 0) ends: what it leaves.
   std::function<void(const platform::ProcessStart&)> onLaunch;
   std::function<void(std::size_t run)> onGameExit;
@@ -33,6 +35,9 @@ class SimulatedGame {
       return;
     if (onLaunch)
       onLaunch(start);
+    ui_.After(2000, [this, index] { launcher_.EndProcess(index, 0); });
+    if (!gameStarts)
+      return;
     const std::uint32_t id = nextProcessId_++;
     ui_.After(1000, [this, id] { processes_.entries.push_back({id, "hl2.exe"}); });
     ui_.After(1000 + gameMs, [this, id, run = gameRuns_++] {
@@ -40,7 +45,6 @@ class SimulatedGame {
         onGameExit(run);
       std::erase_if(processes_.entries, [id](const auto& e) { return e.id == id; });
     });
-    ui_.After(2000, [this, index] { launcher_.EndProcess(index, 0); });
   }
 
   fakes::VirtualUiThread& ui_;

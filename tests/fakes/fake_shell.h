@@ -11,6 +11,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/locale_clock.h"
 #include "platform/short_wait.h"
+#include "platform/taskbar_progress.h"
 #include "platform/user_identity.h"
 #include "platform/window_placement.h"
 
@@ -83,6 +84,24 @@ class FakeWindowPlacement : public platform::WindowPlacement {
   void SetBounds(const platform::WindowBounds& b) override {
     bounds = b;
     ++setCalls;
+  }
+};
+
+// The taskbar button's progress as the program left it, and every state it went through.
+class FakeTaskbarProgress : public platform::TaskbarProgress {
+ public:
+  std::string state = "none";  // "none", "busy" or "done/total"
+  std::vector<std::string> history;
+  void ShowBusy() override { Set("busy"); }
+  void ShowProgress(int done, int total) override {
+    Set(std::to_string(done) + "/" + std::to_string(total));
+  }
+  void Clear() override { Set("none"); }
+
+ private:
+  void Set(std::string next) {
+    state = std::move(next);
+    history.push_back(state);
   }
 };
 

@@ -18,7 +18,7 @@ class VirtualUiThread : public platform::Dispatcher, public platform::Timers {
   platform::TimerId After(std::uint32_t milliseconds, std::function<void()> work) override;
   void Cancel(platform::TimerId id) override;
 
-  std::uint64_t NowMs() const { return now_; }
+  std::uint64_t NowMs() const override { return now_; }
   std::size_t PendingTimers() const { return timers_.size(); }
 
   // Runs the posted work (and what it posts in turn) without moving the clock.

@@ -16,6 +16,7 @@ class ScaledTimers : public platform::Timers {
     return inner_.After(milliseconds / divisor_, std::move(work));
   }
   void Cancel(platform::TimerId id) override { inner_.Cancel(id); }
+  std::uint64_t NowMs() const override { return inner_.NowMs() * divisor_; }
 
  private:
   platform::Timers& inner_;

@@ -17,6 +17,7 @@
 #include "platform/win32/text.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_taskbar_progress.h"
 #include "platform/win32/win32_ui_thread.h"
 #include "ui/laid_out_form.h"
 #include "quiet_services.h"
@@ -96,8 +97,9 @@ int wmain(int argc, wchar_t** argv) {
   bench::ResolutionLauncher resolutions(controls.ForLaunch(), folders, runners.cp);
   std::vector<double> overheads;
   bool finished = false;
-  bench::RunSequencer sequencer(resolutions, controls.RunsLabel, processes, placement, timers,
-                                [&](const core::RunState& progress) {
+  win32::Win32TaskbarProgress taskbar;
+  bench::RunSequencer sequencer(resolutions, controls.ForProgress(), processes, placement, timers,
+                                taskbar, [&](const core::RunState& progress) {
                                   if (progress.FinishedCount == progress.ChosenCount)
                                     finished = true;
                                 });

@@ -105,6 +105,8 @@ int Play(const std::string& commandLine) {
     jitter = Jitter{*control.seed, LineCount(log)};
 
   Sleep(static_cast<DWORD>(control.playMs));
+  if (control.mode == GameMode::kCrashLate)
+    TerminateProcess(GetCurrentProcess(), kAccessViolation);
 
   if (!demoFound || !autoexec)
     return 1;

@@ -36,6 +36,7 @@ void SetMode(std::string_view value, GameMode& mode) {
   static constexpr Name kNames[] = {
       {"normal", GameMode::kNormal},
       {"crash", GameMode::kCrash},
+      {"crash_late", GameMode::kCrashLate},
       {"hang", GameMode::kHang},
       {"nothing", GameMode::kNothing},
       {"malformed_short", GameMode::kMalformedShort},

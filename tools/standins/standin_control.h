@@ -12,6 +12,7 @@
 //
 //   mode=normal            play, then write the result (the default)
 //   mode=crash             end at once with exit code 0xC0000005, no result
+//   mode=crash_late        play, then end with exit code 0xC0000005, no result
 //   mode=hang              wait hang_ms, then exit 0 without a result
 //   mode=nothing           play, then exit 0 without writing anything
 //   mode=malformed_short   play, then replace the file with title, empty line and header only
@@ -26,6 +27,7 @@ namespace tamsendor::standin {
 enum class GameMode {
   kNormal,
   kCrash,
+  kCrashLate,
   kHang,
   kNothing,
   kMalformedShort,

@@ -101,6 +101,51 @@ TEST(BenchmarkStopTest, NoKeepsTheBenchmarkRunningAndAfterAStopTheNextRunsToItsR
   EXPECT_EQ(Read(again, InstalledMachine::Cfg("autoexec.cfg")), InstalledMachine::kUsersAutoexec);
 }
 
+// A run over its time limit is never ended without asking: the panel offers Stop, or Wait for
+// another ten minutes; a run that ends within the limit shows nothing, and every run's limit
+// counts from its own launch.
+TEST(BenchmarkStopTest, ARunOverItsTimeLimitOffersStopOrWait) {
+  constexpr std::uint64_t kMinute = 60000;
+  InstalledMachine m;
+  std::size_t launches = 0;
+  // The first run's game takes 9 minutes, the second's hangs.
+  m.game.onLaunch = [&](const platform::ProcessStart&) {
+    m.game.gameMs = ++launches == 1 ? static_cast<std::uint32_t>(9 * kMinute) : 24u * 3600 * 1000;
+  };
+  m.Start();
+  auto& offer = m.Control<ui::Label>("TimeLimitLabel");
+  auto& wait = m.Control<ui::Button>("WaitButton");
+  RunFor(m, 9 * kMinute + 3000);  // the first run collected, the second launched
+  ASSERT_EQ(launches, 2u);
+  const std::uint64_t secondLaunch = m.services.ui.NowMs();
+  EXPECT_FALSE(offer.Visible());
+
+  m.services.ui.AdvanceBy(10 * kMinute - 1000);
+  EXPECT_FALSE(wait.Visible()) << "offered before ten minutes";
+  m.services.ui.AdvanceBy(2000);
+  ASSERT_TRUE(offer.Visible());
+  EXPECT_TRUE(wait.Visible());
+  EXPECT_EQ(offer.Caption(), "This run has lasted 10 minutes. Stop, or wait 10 minutes more?");
+  EXPECT_TRUE(m.services.dialogs.questions.empty());
+  EXPECT_TRUE(m.services.processes.terminated.empty());
+
+  wait.HandleClick();
+  EXPECT_FALSE(offer.Visible());
+  EXPECT_FALSE(wait.Visible());
+  m.services.ui.AdvanceBy(secondLaunch + 20 * kMinute - 1000 - m.services.ui.NowMs());
+  EXPECT_FALSE(wait.Visible()) << "Wait gave less than ten minutes";
+  m.services.ui.AdvanceBy(2000);
+  ASSERT_TRUE(wait.Visible());
+  EXPECT_EQ(offer.Caption(), "This run has lasted 20 minutes. Stop, or wait 10 minutes more?");
+
+  // Stop from the offer, as from anywhere else.
+  PressStop(m, true);
+  EXPECT_FALSE(m.services.processes.terminated.empty());
+  EXPECT_FALSE(wait.Visible());
+  EXPECT_EQ(Read(m, InstalledMachine::Cfg("autoexec.cfg")), InstalledMachine::kUsersAutoexec);
+  EXPECT_EQ(m.services.ui.PendingTimers(), 1u);  // only the hung game's own end
+}
+
 TEST(BenchmarkStopTest, WithoutABenchmarkStopAsksNothing) {
   InstalledMachine m;
   m.Start();

@@ -66,7 +66,7 @@ const Scenario kScenarios[] = {
      InstalledMachine::kUsersAutoexec, nullptr, false},
 };
 
-enum class WayOut { Benchmark, Close, Exit, Stop };
+enum class WayOut { Benchmark, Close, Exit, Stop, CloseDuringRun };
 
 void Watch(InstalledMachine& m, std::function<void()> step) {
   m.services.files.beforeChange = step;
@@ -128,6 +128,14 @@ void Leave(InstalledMachine& m, WayOut way) {
       m.services.ui.RunUntilIdle();
       m.form->Form().Close();
       break;
+    case WayOut::CloseDuringRun:
+      // Run, and close while the game plays, answering Yes to stopping the benchmark.
+      m.services.dialogs.answers.push_back(true);
+      m.Control<ui::PictureButton>("BenchButton").HandleClick();
+      m.services.ui.AdvanceBy(40000);
+      m.form->Form().Close();
+      m.services.ui.RunUntilIdle();
+      break;
   }
 }
 
@@ -141,6 +149,8 @@ const char* NameOf(WayOut way) {
       return ", then Exit";
     case WayOut::Stop:
       return ", then a benchmark stopped";
+    case WayOut::CloseDuringRun:
+      return ", then a close during a benchmark";
   }
   return "";
 }
@@ -155,7 +165,8 @@ TEST(CrashSafetyTest, StoppedAfterAnyStepThenStartedAgain) {
     // One cut more than there are steps: the program ended after the whole benchmark.
     for (int cut = 0; cut <= steps; ++cut) {
       for (bool yes : {true, false}) {
-        for (WayOut way : {WayOut::Benchmark, WayOut::Close, WayOut::Exit, WayOut::Stop}) {
+        for (WayOut way : {WayOut::Benchmark, WayOut::Close, WayOut::Exit, WayOut::Stop,
+                           WayOut::CloseDuringRun}) {
           const std::string where = std::string(s.what) + ", stopped before step " +
                                     std::to_string(cut) + (yes ? ", Yes" : ", No") + NameOf(way);
           InstalledMachine m;

@@ -55,29 +55,49 @@ TEST(WaysOutTest, BothAutoexecFilesOfTheUsersStayAsTheyAre) {
   }
 }
 
-// The Exit button during a benchmark ends the program at once, but only after the game is put
-// back as a close would: the user's autoexec.cfg in its place and our demo gone.
-TEST(WaysOutTest, ExitDuringABenchmarkPutsTheGameBack) {
-  InstalledMachine m;
-  const auto before = m.services.files.ReadBytes(InstalledMachine::Cfg("autoexec.cfg"));
-  m.Start();
-  // The game as it is the moment the program ends (the fakes' world goes on afterwards).
-  std::optional<std::string> cfgAtExit;
-  bool oldAtExit = true;
-  bool demoAtExit = true;
-  m.game.onGameExit = [&](std::size_t) {
-    if (m.application.Terminated())
-      return;
-    PressExit(m);
-    cfgAtExit = m.services.files.ReadBytes(InstalledMachine::Cfg("autoexec.cfg"));
-    oldAtExit = m.services.files.FileExists(InstalledMachine::Cfg("autoexec_old.cfg"));
-    demoAtExit = m.services.files.FileExists(InstalledMachine::Mod("qordemo1.dem"));
-  };
-  m.RunBenchmark();
-  EXPECT_TRUE(m.application.Terminated());
-  EXPECT_EQ(cfgAtExit, before);
-  EXPECT_FALSE(oldAtExit);
-  EXPECT_FALSE(demoAtExit);
+// Exit and a close of the window during a benchmark ask first, in the words of Stop. No keeps
+// the program and the benchmark running; Yes ends the game, puts the game back (the user's
+// autoexec.cfg in its place and our demo gone) and ends the program.
+TEST(WaysOutTest, ExitOrCloseDuringABenchmarkAsksAndYesPutsTheGameBack) {
+  for (const bool exitButton : {true, false}) {
+    const char* way = exitButton ? "Exit" : "close";
+    InstalledMachine m;
+    const auto before = m.services.files.ReadBytes(InstalledMachine::Cfg("autoexec.cfg"));
+    m.Start();
+    auto leave = [&](bool yes) {
+      m.services.dialogs.answers = {yes};
+      if (exitButton)
+        PressExit(m);
+      else
+        m.form->Form().Close();
+    };
+    m.Control<ui::PictureButton>("BenchButton").HandleClick();
+    m.services.ui.AdvanceBy(40000);  // the game runs, the program polls
+
+    leave(false);
+    ASSERT_EQ(m.services.dialogs.questions,
+              std::vector<std::string>{"Stop the benchmark? The runs done so far are discarded."})
+        << way;
+    EXPECT_FALSE(m.application.Terminated()) << way;
+    EXPECT_TRUE(m.form->Form().Visible()) << way;
+    EXPECT_TRUE(m.services.processes.terminated.empty()) << way;
+    EXPECT_NE(m.services.files.ReadBytes(InstalledMachine::Cfg("autoexec.cfg")), before) << way;
+
+    leave(true);
+    EXPECT_EQ(m.services.dialogs.questions.size(), 2u) << way;
+    EXPECT_FALSE(m.services.processes.terminated.empty()) << way << ": the game still runs";
+    EXPECT_EQ(m.services.files.ReadBytes(InstalledMachine::Cfg("autoexec.cfg")), before) << way;
+    EXPECT_FALSE(m.services.files.FileExists(InstalledMachine::Cfg("autoexec_old.cfg"))) << way;
+    EXPECT_FALSE(m.services.files.FileExists(InstalledMachine::Mod("qordemo1.dem"))) << way;
+    if (exitButton)
+      EXPECT_TRUE(m.application.Terminated()) << way;
+    else
+      EXPECT_FALSE(m.form->Form().Visible()) << way;
+    // Nothing of the benchmark runs on in the program's last moments.
+    const std::size_t launches = m.services.launcher.starts().size();
+    m.services.ui.RunUntilIdle();
+    EXPECT_EQ(m.services.launcher.starts().size(), launches) << way;
+  }
 }
 
 // A "qordemo1.dem" in the game's folder that is not our shipped file is the user's: it is

@@ -36,6 +36,8 @@ BenchHarness::BenchHarness()
   };
   game.onLaunch = [this](const platform::ProcessStart&) {
     runsLabelAtLaunch.push_back(RunsLabel.Caption());
+    timeLeftAtLaunch.push_back(controls.TimeLeftLabel.Caption());
+    taskbarAtLaunch.push_back(taskbar.state);
   };
 }
 

@@ -73,6 +73,9 @@ class BenchHarness {
   fakes::FakeDirectXProvider provider;
   std::vector<Collected> collected;
   std::vector<std::string> runsLabelAtLaunch;
+  // The estimate and the taskbar button as each game starts.
+  std::vector<std::string> timeLeftAtLaunch;
+  std::vector<std::string> taskbarAtLaunch;
   int directXStarts = 0;
   int prepareCalls = 0;
   bool prepareSucceeds = true;
@@ -93,9 +96,14 @@ class BenchHarness {
                                       runners.dxrun,
                                       [this] { start.StartBenchmark(); }};
   ResolutionLauncher resolutions{controls.ForLaunch(), folders, cp};
-  RunSequencer sequencer{
-      resolutions, RunsLabel, processes,
-      placement,   ui,        [this](const core::RunState& progress) { collect(progress); }};
+  fakes::FakeTaskbarProgress taskbar;
+  RunSequencer sequencer{resolutions,
+                         controls.ForProgress(),
+                         processes,
+                         placement,
+                         ui,
+                         taskbar,
+                         [this](const core::RunState& progress) { collect(progress); }};
   BenchmarkStart start;
 
  private:

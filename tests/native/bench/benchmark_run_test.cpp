@@ -19,7 +19,9 @@ TEST(BenchmarkRunTest, TwoResolutionsThreeRunsEach) {
   EXPECT_EQ(h.LaunchedSizes(), (Sizes{Size(800, 600), Size(800, 600), Size(800, 600),
                                       Size(1600, 1200), Size(1600, 1200), Size(1600, 1200)}));
   EXPECT_EQ(h.runsLabelAtLaunch,
-            (Sizes{"Runs: 3/1", "Runs: 3/2", "Runs: 3/3", "Runs: 3/1", "Runs: 3/2", "Runs: 3/3"}));
+            (Sizes{"Run 1 of 3, resolution 1 of 2", "Run 2 of 3, resolution 1 of 2",
+                   "Run 3 of 3, resolution 1 of 2", "Run 1 of 3, resolution 2 of 2",
+                   "Run 2 of 3, resolution 2 of 2", "Run 3 of 3, resolution 2 of 2"}));
   ASSERT_EQ(h.collected.size(), 6u);
   struct Expected {
     const char* tag;
@@ -72,7 +74,9 @@ TEST(BenchmarkRunTest, HandOverAlongTheTableAndTheCustomSizeComesLast) {
     EXPECT_EQ(h.collected.size(), c.launches.size());
     EXPECT_EQ(h.collected.back().finishedCount, h.sequencer.Progress().ChosenCount);
     EXPECT_TRUE(h.BenchButton.Enabled());
-    EXPECT_EQ(h.runsLabelAtLaunch.front(), "Runs: " + std::to_string(c.runs) + "/1");
+    EXPECT_EQ(h.runsLabelAtLaunch.front(), "Run 1 of " + std::to_string(c.runs) +
+                                               ", resolution 1 of " +
+                                               std::to_string(h.sequencer.Progress().ChosenCount));
   }
 }
 
@@ -82,9 +86,16 @@ TEST(BenchmarkRunTest, TheRunsLabelShowsThisBenchmarksCountAfterAnEarlierOne) {
     Sizes secondLabels;
   };
   const Case cases[] = {
-      {3, 1, {"Runs: 1/1", "Runs: 1/1"}},
-      {3, 2, {"Runs: 2/1", "Runs: 2/2", "Runs: 2/1", "Runs: 2/2"}},
-      {1, 3, {"Runs: 3/1", "Runs: 3/2", "Runs: 3/3", "Runs: 3/1", "Runs: 3/2", "Runs: 3/3"}},
+      {3, 1, {"Run 1 of 1, resolution 1 of 2", "Run 1 of 1, resolution 2 of 2"}},
+      {3,
+       2,
+       {"Run 1 of 2, resolution 1 of 2", "Run 2 of 2, resolution 1 of 2",
+        "Run 1 of 2, resolution 2 of 2", "Run 2 of 2, resolution 2 of 2"}},
+      {1,
+       3,
+       {"Run 1 of 3, resolution 1 of 2", "Run 2 of 3, resolution 1 of 2",
+        "Run 3 of 3, resolution 1 of 2", "Run 1 of 3, resolution 2 of 2",
+        "Run 2 of 3, resolution 2 of 2", "Run 3 of 3, resolution 2 of 2"}},
   };
   for (const Case& c : cases) {
     BenchHarness h;
@@ -154,12 +165,14 @@ TEST(BenchmarkRunTest, ClosingWhileTheGameHangsLeavesNothingPending) {
   h.Choose({2}, 1);
   {
     // The main window's own sequencer, released when the window closes mid-benchmark.
-    RunSequencer closing(h.resolutions, h.RunsLabel, h.processes, h.placement, h.ui,
+    RunSequencer closing(h.resolutions, h.controls.ForProgress(), h.processes, h.placement, h.ui,
+                         h.taskbar,
                          [](const core::RunState&) { FAIL() << "no collection after the close"; });
     h.cp.OnTerminate = [&](core::TJvCreateProcess& sender, std::uint32_t code) {
       closing.cpTerminate(sender, code);
     };
-    h.start.BenchButtonClick();
+    closing.BeginBenchmark(1);
+    closing.LaunchFirstResolution();
     h.ui.AdvanceBy(5 * 60 * 1000);
     EXPECT_TRUE(closing.IsWaiting());
     EXPECT_TRUE(closing.GameRunning());
@@ -252,8 +265,10 @@ TEST(BenchmarkStartTest, ProgressTextsAndStoredRunCount) {
   h.start.BenchButtonClick();
   EXPECT_EQ(h.registry.ReadString(core::kProductRoot, std::string(core::kProductKey), "RunNumber"),
             "3");
-  EXPECT_EQ(h.RunsLabel.Caption(), "Runs: 3/1");
+  EXPECT_EQ(h.RunsLabel.Caption(), "Run 1 of 3, resolution 1 of 1");
   EXPECT_TRUE(h.RunsLabel.Visible());
+  EXPECT_TRUE(h.controls.StopButton.Visible());
+  EXPECT_FALSE(h.controls.WaitButton.Visible());
   EXPECT_TRUE(h.Label21.Visible());
   EXPECT_EQ(h.Label21.Caption(), "Resolution: 1280 \xC3\x97 1024...");
   EXPECT_EQ(h.Label20.Caption(), "Benchmarking in progress...");
@@ -382,14 +397,20 @@ TEST(BenchmarkStartTest, AMissingSteamExeEndsTheBenchmarkWithTheRowsErrorText) {
     int row;
     int runsBeforeFailure;
     const char* error;
+    const char* tag;
   };
-  const Case cases[] = {{3, 0, "Program error."},
-                        {0, 0, "Program error, benchmark aborted!"},
-                        {3, 1, "Program error."}};
+  const Case cases[] = {{3, 0, "Program error.", "1280"},
+                        {0, 0, "Program error, benchmark aborted!", "640"},
+                        {3, 1, "Program error.", "1280"}};
   for (const Case& c : cases) {
     BenchHarness h;
     int putBack = 0;
-    h.resolutions.OnLaunchFailed = [&] { ++putBack; };
+    std::string failedTag;
+    h.resolutions.OnLaunchFailed = [&](std::string_view tag) {
+      ++putBack;
+      failedTag = tag;
+      h.sequencer.LaunchFailed(tag);
+    };
     h.Choose({c.row}, 2);
     if (c.runsBeforeFailure > 0) {
       h.game.onLaunch = [&](const platform::ProcessStart&) {
@@ -404,7 +425,13 @@ TEST(BenchmarkStartTest, AMissingSteamExeEndsTheBenchmarkWithTheRowsErrorText) {
     EXPECT_TRUE(h.BenchButton.Enabled()) << c.row;
     EXPECT_FALSE(h.Panel2.Visible()) << c.row;
     EXPECT_EQ(putBack, 1) << c.row;
+    EXPECT_EQ(failedTag, c.tag);
     EXPECT_EQ(h.collected.size(), static_cast<std::size_t>(c.runsBeforeFailure)) << c.row;
+    // The benchmark is over: nothing is left to stop, and the taskbar button is plain again.
+    EXPECT_FALSE(h.sequencer.Running()) << c.row;
+    EXPECT_EQ(h.sequencer.Progress().CurrentTag, c.tag) << c.row;
+    EXPECT_EQ(h.taskbar.state, "none") << c.row;
+    EXPECT_EQ(h.ui.PendingTimers(), 0u) << c.row;
   }
 }
 

@@ -42,6 +42,7 @@ TEST(StandinControlTest, Modes) {
   const Case cases[] = {
       {"mode=normal", GameMode::kNormal, std::nullopt},
       {"mode=crash", GameMode::kCrash, std::nullopt},
+      {"mode=crash_late", GameMode::kCrashLate, std::nullopt},
       {"mode=hang", GameMode::kHang, std::nullopt},
       {"mode=nothing", GameMode::kNothing, std::nullopt},
       {"mode=malformed_short", GameMode::kMalformedShort, MalformedKind::kShort},

@@ -74,7 +74,7 @@ class SettingsInRegistryTest : public ::testing::Test {
                          fake.processes, fake.dialogs, fake.placement,   fake.clock,
                          fake.display,   fake.opener,  fake.host,        fake.probes,
                          fake.program,   fake.search,  fake.fileDialogs, fake.wait,
-                         fake.identity,  fake.folders, fake.directx};
+                         fake.identity,  fake.folders, fake.directx,     fake.taskbar};
     auto form = std::make_unique<TForm1>(application, services);
     fake.ui.AdvanceBy(kSplashMs);
     return form;

@@ -86,10 +86,14 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
                                       {files, dialogs, fileDialogs, opener, clock, host, probes},
                                       folders,
                                       {[] {}, [] {}}};
-  RunSequencer sequencer{
-      resolutions, controls.RunsLabel,
-      processes,   placement,
-      timers,      [this](const core::RunState& progress) { Collect(progress); }};
+  fakes::FakeTaskbarProgress taskbar;
+  RunSequencer sequencer{resolutions,
+                         controls.ForProgress(),
+                         processes,
+                         placement,
+                         timers,
+                         taskbar,
+                         [this](const core::RunState& progress) { Collect(progress); }};
   BenchmarkStart start{
       controls.ForStart(),
       {files, processes, registry, dialogs, clock},
@@ -136,7 +140,8 @@ TEST_F(BenchmarkUnderWineTest, TwoResolutionsTwoRunsEach) {
               std::string::npos)
         << launches[i];
   }
-  EXPECT_EQ(controls.RunsLabel.Caption(), "Runs: 2/2");
+  EXPECT_EQ(controls.RunsLabel.Caption(), "Run 2 of 2, resolution 2 of 2");
+  EXPECT_EQ(taskbar.state, "none");
   EXPECT_FALSE(runners.cp.IsWaiting());
 
   // The saved report holds the scores the game wrote, rounded, and their averages.
