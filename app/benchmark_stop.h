@@ -4,6 +4,7 @@
 #include "gameconfig/game_recovery.h"
 #include "platform/dialogs.h"
 #include "ui/button.h"
+#include "ui/form.h"
 #include "ui/label.h"
 #include "ui/panel.h"
 #include "ui/picture_button.h"
@@ -15,6 +16,7 @@ namespace tamsendor::app {
 class BenchmarkStop {
  public:
   struct Controls {
+    ui::Form& MainWindow;
     ui::PictureButton& BenchButton;
     ui::Panel& Panel2;
     ui::Label& StatusInfo;
@@ -26,12 +28,14 @@ class BenchmarkStop {
   // Asks first; No leaves the benchmark running.
   void StopButtonClick();
   // A close of the program: with a benchmark running, the same question; Yes stops it as Stop
-  // does and lets the close go on, No keeps both the program and the benchmark running.
+  // does and lets the close go on, No keeps both the program and the benchmark running. At the
+  // end of the session nobody is asked: the benchmark stops.
   bool MayClose();
 
  private:
   // Asks, and stops on Yes; false on No.
   bool AskAndStop();
+  void StopNow();
 
   Controls c_;
   platform::Dialogs& dialogs_;

@@ -57,7 +57,8 @@ TForm1::TForm1(ui::Application& application, const AppServices& services, std::u
                 services.dialogs},
                c_.ResEdit, folders_),
       links_(services.files, services.dialogs, services.opener, folders_),
-      stop_({c_.BenchButton, c_.Panel2, c_.StatusInfo}, services.dialogs, sequencer_, recovery_),
+      stop_({Form(), c_.BenchButton, c_.Panel2, c_.StatusInfo}, services.dialogs, sequencer_,
+            recovery_),
       splash_(application, services.timers) {
   ApplyMainFormDesign(Form(), Controls());
   Connect();

@@ -51,6 +51,13 @@ class Form : public Control {
   // A request to close: OnCloseQuery may refuse it; otherwise OnClose runs, a modal window gives
   // its owner the input back, the window hides and its peer is told. True when it closed.
   bool Close();
+  // The session ends (logoff, shutdown): the close, with nobody asked, since the process may be
+  // gone before an answer could come. OnCloseQuery sees SessionEnding.
+  void EndSession() {
+    sessionEnding_ = true;
+    Close();
+  }
+  bool SessionEnding() const { return sessionEnding_; }
 
   std::function<void()> OnShow;
   std::function<void(bool& canClose)> OnCloseQuery;
@@ -78,6 +85,7 @@ class Form : public Control {
   FormPosition position_ = FormPosition::DesktopCenter;
   bool staysOnTop_ = false;
   bool shown_ = false;
+  bool sessionEnding_ = false;
   bool active_ = false;
   Form* modalOwner_ = nullptr;
   FormPeer* formPeer_ = nullptr;

@@ -190,7 +190,7 @@ LRESULT FormWindow::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
     // nothing.
     case WM_ENDSESSION:
       if (wParam && role_ == Role::Main)
-        form_.Close();
+        form_.EndSession();
       return 0;
     case WM_ACTIVATE:
       form_.HandleActivated(LOWORD(wParam) != WA_INACTIVE);

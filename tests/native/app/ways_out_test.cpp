@@ -100,6 +100,21 @@ TEST(WaysOutTest, ExitOrCloseDuringABenchmarkAsksAndYesPutsTheGameBack) {
   }
 }
 
+// The end of the session (logoff, shutdown) during a benchmark asks nothing: the process may be
+// gone before an answer comes. The benchmark stops and the game is put back before it returns.
+TEST(WaysOutTest, TheSessionEndingDuringABenchmarkAsksNothingAndPutsTheGameBack) {
+  InstalledMachine m;
+  const auto before = m.services.files.ReadBytes(InstalledMachine::Cfg("autoexec.cfg"));
+  m.Start();
+  m.Control<ui::PictureButton>("BenchButton").HandleClick();
+  m.services.ui.AdvanceBy(40000);
+  m.form->Form().EndSession();
+  EXPECT_TRUE(m.services.dialogs.questions.empty());
+  EXPECT_FALSE(m.form->Form().Visible());
+  EXPECT_EQ(m.services.files.ReadBytes(InstalledMachine::Cfg("autoexec.cfg")), before);
+  EXPECT_FALSE(m.services.files.FileExists(InstalledMachine::Mod("qordemo1.dem")));
+}
+
 // A "qordemo1.dem" in the game's folder that is not our shipped file is the user's: it is
 // neither replaced nor removed, and the user may choose it as their own demo.
 TEST(WaysOutTest, TheUsersDemoUnderAShippedNameIsNeverRemoved) {

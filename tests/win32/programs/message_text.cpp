@@ -40,7 +40,7 @@ BOOL CALLBACK Visit(HWND window, LPARAM parameter) {
 int wmain(int argc, wchar_t** argv) {
   if (argc != 2)
     return 2;
-  Search search{argv[1]};
+  Search search{argv[1], {}, false};
   EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
   if (!search.found)
     return 1;
