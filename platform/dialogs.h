@@ -12,6 +12,10 @@ class Dialogs {
   virtual void ShowMessage(const std::string& text) = 0;
   // Question box with Yes and No buttons; true for Yes.
   virtual bool ConfirmYesNo(const std::string& question) = 0;
+  // Question box with two buttons of the given captions; true for the first. Closing the box
+  // is the second.
+  virtual bool Choose(const std::string& question, const std::string& first,
+                      const std::string& second) = 0;
 };
 
 }  // namespace tamsendor::platform

@@ -64,4 +64,14 @@ void FileSystem::RemoveLeftoverTemporaries(const std::string& folder) {
   }
 }
 
+void FileSystem::RemoveFilesIn(const std::string& folder) {
+  if (!IsFullPath(folder))
+    return;
+  std::string prefix = folder;
+  if (prefix.back() != '\\' && prefix.back() != '/')
+    prefix += '\\';
+  for (const std::string& name : FileNamesIn(folder))
+    RemoveFileAt(prefix + name);
+}
+
 }  // namespace tamsendor::platform

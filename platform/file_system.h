@@ -61,6 +61,8 @@ class FileSystem {
   // Removes the temporary files that writes into `folder` left when the program was stopped
   // halfway. Nothing else in the folder is touched.
   void RemoveLeftoverTemporaries(const std::string& folder);
+  // Removes every file directly in `folder`, a folder of the program's own; subfolders stay.
+  void RemoveFilesIn(const std::string& folder);
 
  protected:
   // The operations themselves, called with full paths only.

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_shell.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include "platform/win32/text.h"
@@ -17,6 +18,38 @@ bool Win32Dialogs::ConfirmYesNo(const std::string& question) {
     return false;
   return MessageBoxW(owner_, Widen(question).c_str(), title_.c_str(),
                      MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
+}
+
+bool Win32Dialogs::Choose(const std::string& question, const std::string& first,
+                          const std::string& second) {
+  if (silent_)
+    return false;
+  // Buttons of our own captions take the task dialog of the common controls 6, which the
+  // program's manifest asks for; without it, the plain Yes and No.
+  using TaskDialogIndirectFunction = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
+  HMODULE controls = GetModuleHandleW(L"comctl32.dll");
+  const FARPROC found = controls ? GetProcAddress(controls, "TaskDialogIndirect") : nullptr;
+  if (found == nullptr)
+    return ConfirmYesNo(question);
+  const auto taskDialog =
+      reinterpret_cast<TaskDialogIndirectFunction>(reinterpret_cast<void (*)()>(found));
+  const std::wstring text = Widen(question);
+  const std::wstring firstText = Widen(first);
+  const std::wstring secondText = Widen(second);
+  const TASKDIALOG_BUTTON buttons[] = {{IDYES, firstText.c_str()}, {IDNO, secondText.c_str()}};
+  TASKDIALOGCONFIG config{};
+  config.cbSize = sizeof(config);
+  config.hwndParent = owner_;
+  config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+  config.pszWindowTitle = title_.c_str();
+  config.pszContent = text.c_str();
+  config.cButtons = 2;
+  config.pButtons = buttons;
+  config.nDefaultButton = IDYES;
+  int pressed = IDNO;
+  if (FAILED(taskDialog(&config, &pressed, nullptr, nullptr)))
+    return ConfirmYesNo(question);
+  return pressed == IDYES;
 }
 
 platform::WindowBounds Win32WindowPlacement::NormalBounds() const {

@@ -21,6 +21,8 @@ class Win32Dialogs : public platform::Dialogs {
 
   void ShowMessage(const std::string& text) override;
   bool ConfirmYesNo(const std::string& question) override;
+  bool Choose(const std::string& question, const std::string& first,
+              const std::string& second) override;
 
  private:
   std::wstring title_;

@@ -25,6 +25,12 @@ class FakeDialogs : public platform::Dialogs {
   std::deque<bool> answers;  // Yes = true; an unscripted question is answered No
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool Choose(const std::string& question, const std::string& first,
+              const std::string& second) override {
+    choices.push_back(first + "/" + second);
+    return ConfirmYesNo(question);
+  }
+  std::vector<std::string> choices;  // "first/second" button captions of each Choose
   bool ConfirmYesNo(const std::string& question) override {
     questions.push_back(question);
     if (answers.empty())

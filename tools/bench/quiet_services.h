@@ -50,6 +50,9 @@ class PrintedDialogs : public platform::Dialogs {
     ShowMessage(question);
     return false;
   }
+  bool Choose(const std::string& question, const std::string&, const std::string&) override {
+    return ConfirmYesNo(question);
+  }
 };
 
 class NoWindow : public platform::WindowPlacement {

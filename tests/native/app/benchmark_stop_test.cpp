@@ -36,19 +36,27 @@ bool ReportSaved(const InstalledMachine& m) {
 TEST(BenchmarkStopTest, StopAtEachStageEndsTheGameAndPutsEverythingBack) {
   // Two runs of 60 s games: the launch, Steam's end after 2 s, the 30 s settle, the polls every
   // 5 s, the game's end at 61 s, the second run's launch a second or two later.
+  // With two resolutions, one run each, the second launch is the next resolution's.
   const struct {
     const char* stage;
     std::uint64_t ms;
     bool gameRuns;
+    bool twoResolutions;
   } stages[] = {
-      {"before Steam's process ended", 1500, true},
-      {"during the settle", 20000, true},
-      {"during the polls", 45000, true},
-      {"between the game's end and the next run", 62500, false},
-      {"during the second run's settle", 80000, true},
+      {"before Steam's process ended", 1500, true, false},
+      {"during the settle", 20000, true, false},
+      {"during the polls", 45000, true, false},
+      {"between the game's end and the next run", 62500, false, false},
+      {"during the second run's settle", 80000, true, false},
+      {"between the resolutions", 62500, false, true},
+      {"during the second resolution's polls", 110000, true, true},
   };
   for (const auto& s : stages) {
     InstalledMachine m;
+    if (s.twoResolutions) {
+      m.Store("640", "1");
+      m.Store("RunNumber", "1");
+    }
     m.Start();
     RunFor(m, s.ms);
     ASSERT_FALSE(m.services.launcher.starts().empty()) << s.stage;
