@@ -11,6 +11,7 @@
 #include "app/picker_form.h"
 #include "platform/win32/artwork/program_artwork.h"
 #include "app/splash.h"
+#include "app/update_wizard.h"
 #ifdef TAMSENDOR_TEST_BUILD
 #include "app/test_build_faults.h"
 #endif
@@ -24,6 +25,8 @@
 #include "platform/win32/win32_directx_provider.h"
 #include "platform/win32/win32_display.h"
 #include "platform/win32/win32_display_driver.h"
+#include "platform/win32/win32_file_downloader.h"
+#include "platform/win32/update_helper_start.h"
 #include "platform/win32/win32_file_dialogs.h"
 #include "platform/win32/win32_file_search.h"
 #include "platform/win32/win32_file_system.h"
@@ -73,14 +76,22 @@ std::uint32_t TimeScale() {
   }
   return scale >= 1 && scale <= 100 ? scale : 1;
 }
-// The news page a test serves, when the test names one.
+// The news page and the update server's information file a test serves, when the test names
+// them.
 std::string NewsAddress() {
   const std::string address = TestSetting(L"TAMSENDOR_TEST_NEWS_PAGE");
   return address.empty() ? std::string(tamsendor::core::kNewsPage) : address;
 }
+std::string UpdateInfoAddress() {
+  const std::string address = TestSetting(L"TAMSENDOR_TEST_UPDATE_INFO");
+  return address.empty() ? std::string(tamsendor::core::kUpdateInfoAddress) : address;
+}
 #else
 std::string NewsAddress() {
   return std::string(tamsendor::core::kNewsPage);
+}
+std::string UpdateInfoAddress() {
+  return std::string(tamsendor::core::kUpdateInfoAddress);
 }
 #endif
 
@@ -165,6 +176,30 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   app::TForm5 form5(form1.Form(), {onlineCheck, pageFetcher, uiThread, opener}, NewsAddress());
   win32::FormWindow newsWindow(form5.Form(), form5.Controls(), artwork,
                                win32::FormWindow::Role::Secondary, window.Handle());
+  // "Check for newer version": the check, its download window, and the hand-over to the helper
+  // that installs the release once this program has ended.
+  const std::string downloadFolder =
+      systemFolders.TemporaryFolder() + "Korvalin Tamsendor update\\";
+  app::TUpdateWizard wizard(uiThread);
+  win32::FormWindow wizardWindow(wizard.Form(), wizard.Controls(), artwork,
+                                 win32::FormWindow::Role::Secondary, window.Handle());
+  win32::Win32PageFetcher updateInfo(uiThread, true);
+  win32::Win32FileDownloader downloads(uiThread);
+  win32::UpdateHelperStart helper(program.ExecutablePath(), downloadFolder);
+  update::Updater updater({updateInfo, downloads, dialogs, files, uiThread}, wizard.Parts(),
+                          UpdateInfoAddress(), downloadFolder,
+                          [&form1, &helper](const std::string& setup) {
+                            // The program ends for the setup program, as any close ends it (a
+                            // benchmark under way is asked about first); the helper starts it
+                            // again.
+                            return helper.Prepare() && form1.Form().Close() && helper.Start(setup);
+                          });
+  updater.SetVersionNumber(program.FileVersion());
+  form1.Named().RzShapeButton1.OnClick = [&updater] { updater.RzShapeButton1Click(); };
+  // What an earlier update left; the helper that started this program may still be ending.
+  updater.RemoveDownloads();
+  uiThread.After(10000, [&updater] { updater.RemoveDownloads(); });
+
   // Never shown: the splash is an about box of its own.
   app::TAboutBox aboutBox(uiThread);
   win32::FormWindow aboutWindow(aboutBox.Form(), aboutBox.Controls(), artwork,

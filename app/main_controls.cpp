@@ -10,6 +10,7 @@ MainControls::MainControls(ui::Form& form, ui::ControlSet& c)
       PageControl(c.Get<ui::PageControl>("PageControl")),
       RzGroup1(c.Get<ui::BarGroup>("RzGroup1")),
       RzGroup3(c.Get<ui::BarGroup>("RzGroup3")),
+      RzShapeButton1(c.Get<ui::PictureButton>("RzShapeButton1")),
       RzShapeButton3(c.Get<ui::PictureButton>("RzShapeButton3")),
       RzShapeButton4(c.Get<ui::PictureButton>("RzShapeButton4")),
       Label17(c.Get<ui::Label>("Label17")),

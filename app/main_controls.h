@@ -50,6 +50,7 @@ struct MainControls {
   ui::PageControl& PageControl;
   ui::BarGroup& RzGroup1;
   ui::BarGroup& RzGroup3;
+  ui::PictureButton& RzShapeButton1;
   ui::PictureButton& RzShapeButton3;
   ui::PictureButton& RzShapeButton4;
   ui::Label& Label17;

@@ -14,6 +14,9 @@ inline constexpr std::string_view kMakerCopyright =
 inline constexpr std::string_view kHomePage = "https://www.korvalin.com/";
 // The news page the news window shows.
 inline constexpr std::string_view kNewsPage = "https://www.korvalin.com/benchmarks/news.html";
+// The update server's information file, read by "Check for newer version".
+inline constexpr std::string_view kUpdateInfoAddress =
+    "https://www.korvalin.com/updates/tamsendor.inf";
 // The tweak guide for the game, opened by the "HL2 EO Tweakguide" item.
 inline constexpr std::string_view kTweakGuidePage = "https://www.tweakguides.com/HL2_1.html";
 // Where users send crash reports, and the page that tells how support works.

@@ -59,6 +59,7 @@ FunctionEnd
 Section "Install"
   SetOutPath "$INSTDIR"
   File "${BIN}/tamsendor.exe"
+  File "${BIN}/tamsendor_update.exe"
   File "${BIN}/Help.pdf"
   File "${DEMOS}/qordemo1.dem"
   File "${DEMOS}/qordemo2.dem"
@@ -98,6 +99,7 @@ FunctionEnd
 
 Section "Uninstall"
   Delete "$INSTDIR\tamsendor.exe"
+  Delete "$INSTDIR\tamsendor_update.exe"
   Delete "$INSTDIR\Help.pdf"
   Delete "$INSTDIR\qordemo1.dem"
   Delete "$INSTDIR\qordemo2.dem"

@@ -48,8 +48,9 @@ void Updater::RzShapeButton1Click() {
     return;
   busy_ = true;
   files_.clear();
-  s_.info.Fetch(infoAddress_, kInfoFileLimit,
-                [this](std::optional<platform::FetchedPage> page) { InfoArrived(std::move(page)); });
+  s_.info.Fetch(infoAddress_, kInfoFileLimit, [this](std::optional<platform::FetchedPage> page) {
+    InfoArrived(std::move(page));
+  });
 }
 
 void Updater::InfoArrived(std::optional<platform::FetchedPage> page) {
@@ -66,7 +67,10 @@ void Updater::InfoArrived(std::optional<platform::FetchedPage> page) {
     End(kNoUpdate);
     return;
   }
-  if (!s_.dialogs.Choose(info.message, "Yes!", "Later")) {
+  // A release that says nothing of itself is still named.
+  const std::string question =
+      info.message.empty() ? "Version " + info.version + " is available." : info.message;
+  if (!s_.dialogs.Choose(question, "Yes!", "Later")) {
     End(kAborted);
     return;
   }

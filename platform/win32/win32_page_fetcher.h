@@ -13,7 +13,9 @@ namespace tamsendor::win32 {
 // WinHTTP gives up (each step has a time limit) or with the process.
 class Win32PageFetcher : public platform::PageFetcher {
  public:
-  explicit Win32PageFetcher(platform::Dispatcher& ui) : ui_(ui) {}
+  // `direct`: without a proxy (the update check's way), else through the system's.
+  explicit Win32PageFetcher(platform::Dispatcher& ui, bool direct = false)
+      : ui_(ui), direct_(direct) {}
   ~Win32PageFetcher() override { Cancel(); }
   Win32PageFetcher(const Win32PageFetcher&) = delete;
   Win32PageFetcher& operator=(const Win32PageFetcher&) = delete;
@@ -26,6 +28,7 @@ class Win32PageFetcher : public platform::PageFetcher {
 
  private:
   platform::Dispatcher& ui_;
+  bool direct_;
   std::shared_ptr<Job> job_;
 };
 

@@ -27,9 +27,10 @@ struct Fixture {
   }
 
   std::string Info(const std::string& version, const std::string& setupHash) const {
-    return "#version=" + version + "\r\n#url=https://updates.example/setup.exe\r\n#sha256=" +
-           setupHash + "\r\n#url0=https://updates.example/readme.txt\r\n#sha2560=" +
-           Sha256Hex(kReadme) + "\r\n#message={Version " + version + " is out.}\r\n";
+    return "#version=" + version +
+           "\r\n#url=https://updates.example/setup.exe\r\n#sha256=" + setupHash +
+           "\r\n#url0=https://updates.example/readme.txt\r\n#sha2560=" + Sha256Hex(kReadme) +
+           "\r\n#message={Version " + version + " is out.}\r\n";
   }
   void Check(const std::string& info) {
     updater.RzShapeButton1Click();
@@ -71,9 +72,9 @@ TEST(UpdaterTest, TheOutcomesBeforeAnyDownload) {
     bool yes;
     const char* message;
   } cases[] = {
-      {"the same version", "#version=1.2.0.0\r\n#url=https://u.example/s.exe\r\n#sha256=" +
-                               Sha256Hex(kSetup),
-       true, "No update available."},
+      {"the same version",
+       "#version=1.2.0.0\r\n#url=https://u.example/s.exe\r\n#sha256=" + Sha256Hex(kSetup), true,
+       "No update available."},
       {"an older version", "#version=1.1.9.9\r\n", true, "No update available."},
       {"no server", std::nullopt, true, "No internet connection."},
       {"garbage", std::string("\x01\x02\xff garbage"), true, "No update available."},
@@ -86,9 +87,13 @@ TEST(UpdaterTest, TheOutcomesBeforeAnyDownload) {
        "#version=1.10.0.0\r\n#url=https://u.example/s.exe\r\n#sha256=" + Sha256Hex(kSetup) +
            "\r\n#url0=http://u.example/r.txt\r\n#sha2560=" + Sha256Hex(kReadme),
        true, "No update available."},
-      {"Later", "#version=1.10.0.0\r\n#url=https://u.example/s.exe\r\n#sha256=" +
-                    Sha256Hex(kSetup) + "\r\n#message={New!}",
+      {"Later",
+       "#version=1.10.0.0\r\n#url=https://u.example/s.exe\r\n#sha256=" + Sha256Hex(kSetup) +
+           "\r\n#message={New!}",
        false, "Update aborted."},
+      {"Later to a release without a message",
+       "#version=1.10.0.0\r\n#url=https://u.example/s.exe\r\n#sha256=" + Sha256Hex(kSetup), false,
+       "Update aborted."},
   };
   for (const auto& c : cases) {
     Fixture f;
@@ -100,6 +105,8 @@ TEST(UpdaterTest, TheOutcomesBeforeAnyDownload) {
     f.fetcher.Finish(c.info ? std::optional<platform::FetchedPage>({"text/plain", *c.info})
                             : std::nullopt);
     EXPECT_EQ(f.dialogs.messages, std::vector<std::string>{c.message}) << c.what;
+    for (const std::string& question : f.dialogs.questions)
+      EXPECT_TRUE(question == "New!" || question == "Version 1.10.0.0 is available.") << question;
     EXPECT_TRUE(f.downloads.addresses.empty()) << c.what;
     EXPECT_FALSE(f.updater.Busy()) << c.what;
     EXPECT_FALSE(f.wizard.Visible()) << c.what;
