@@ -25,8 +25,8 @@ bool StartsWith(std::string_view text, std::string_view start) {
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
     text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' ||
-                           text.back() == '\n'))
+  while (!text.empty() &&
+         (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' || text.back() == '\n'))
     text.remove_suffix(1);
   return text;
 }
@@ -75,8 +75,8 @@ bool IsUpdateAddress(std::string_view address) {
     return false;
   if (secure)
     return authority.front() != ':';
-  const std::string host = LowerText(authority.front() == '['
-                                         ? authority.substr(0, authority.find(']') + 1)
+  const std::string host =
+      LowerText(authority.front() == '[' ? authority.substr(0, authority.find(']') + 1)
                                          : authority.substr(0, authority.find(':')));
   const std::string_view port = authority.substr(host.size());
   if (!port.empty() && port.front() != ':')
@@ -121,9 +121,8 @@ UpdateInfo ReadUpdateInfo(std::string_view text) {
       // Between { and }, over as many lines as it takes; without a closing brace, to the end.
       const std::size_t open = pos + equals + 1 + line.substr(equals + 1).find('{');
       const std::size_t close = text.find('}', open + 1);
-      std::string message(text.substr(open + 1, close == std::string_view::npos
-                                                    ? std::string_view::npos
-                                                    : close - open - 1));
+      std::string message(text.substr(
+          open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1));
       message.erase(std::remove(message.begin(), message.end(), '\r'), message.end());
       info.message = std::move(message);
       if (close == std::string_view::npos)

@@ -20,12 +20,12 @@ TEST(VersionNumberTest, PartsCompareAsNumbersElseTheTextsAsStrings) {
       {"1.10.0.0", "1.2.0.0", 1},  // 10 > 2 as numbers, though "1" < "2" as text
       {"1.2.0.0", "1.10.0.0", -1},
       {"2", "1.9.9.9", 1},
-      {"1.2", "1.2.0.0", 0},                 // a missing part is 0
-      {"1.2.0.0.9", "1.2.0.0", 0},           // a fifth part is not looked at
-      {"01.002.0.0", "1.2.0.0", 0},          // leading zeros
+      {"1.2", "1.2.0.0", 0},                         // a missing part is 0
+      {"1.2.0.0.9", "1.2.0.0", 0},                   // a fifth part is not looked at
+      {"01.002.0.0", "1.2.0.0", 0},                  // leading zeros
       {"1.2.0.99999999999999999999", "1.2.0.1", 1},  // beyond any integer type
-      {"1.2.0.0b", "1.2.0.0", 1},            // not a number: plain strings
-      {"1.10.0.0b", "1.2.0.0", -1},          // ... where "1.1" < "1.2"
+      {"1.2.0.0b", "1.2.0.0", 1},                    // not a number: plain strings
+      {"1.10.0.0b", "1.2.0.0", -1},                  // ... where "1.1" < "1.2"
       {"", "1.2.0.0", -1},
       {"1..2", "1.0.2", -1},
       {"-1.2.0.0", "1.2.0.0", -1},
@@ -40,10 +40,11 @@ constexpr char kHash1[] = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410f
 constexpr char kHash2[] = "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855";
 
 TEST(UpdateInfoTest, KeysWithoutRegardToCaseNumberedFilesAndAMessageOverLines) {
-  const std::string text = std::string("; the release\r\n#VERSION = 1.3.0.0\r\n") +
-                           "#Url=https://updates.example/tamsendor/setup.exe\r\n" +
-                           "#SHA256=" + kHash1 + "\r\n#url0=https://updates.example/readme.txt\r\n" +
-                           "#sha2560=" + kHash2 + "\r\n#message={A new release:\r\nfaster start-up.}\r\n#method=2\r\n";
+  const std::string text =
+      std::string("; the release\r\n#VERSION = 1.3.0.0\r\n") +
+      "#Url=https://updates.example/tamsendor/setup.exe\r\n" + "#SHA256=" + kHash1 +
+      "\r\n#url0=https://updates.example/readme.txt\r\n" + "#sha2560=" + kHash2 +
+      "\r\n#message={A new release:\r\nfaster start-up.}\r\n#method=2\r\n";
   const UpdateInfo info = ReadUpdateInfo(text);
   EXPECT_EQ(info.version, "1.3.0.0");
   ASSERT_EQ(info.files.size(), 2u);
@@ -67,8 +68,9 @@ TEST(UpdateInfoTest, AFileWithoutAnAcceptableAddressOrHashIsRejected) {
       {"a short hash", "#url=https://u.example/setup.exe\n#sha256=abc\n", 0, 1},
       {"plain http", "#url=http://u.example/setup.exe\n#sha256=" + std::string(kHash1) + "\n", 0,
        1},
-      {"upper-case hash", "#url=https://u.example/s.exe\n#sha256=BA7816BF8F01CFEA414140DE5DAE2223"
-                          "B00361A396177A9CB410FF61F20015AD\n",
+      {"upper-case hash",
+       "#url=https://u.example/s.exe\n#sha256=BA7816BF8F01CFEA414140DE5DAE2223"
+       "B00361A396177A9CB410FF61F20015AD\n",
        1, 0},
       {"a hash for another file", "#url=https://u.example/s.exe\n#sha2560=" + std::string(kHash1),
        0, 1},
