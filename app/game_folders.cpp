@@ -3,12 +3,14 @@
 #include "core/product_key.h"
 #include "core/steam_key.h"
 #include "platform/path_text.h"
+#include "steam/steam_libraries.h"
 
 namespace tamsendor::app {
 
 namespace {
 
 constexpr char kGameExecutable[] = "hl2.exe";
+constexpr char kGameAppId[] = "420";
 constexpr char kBrowseTitle[] = "Browse for HL2 ETWO executable";
 constexpr char kBrowseFilter[] = "HL2 ETWO executable (hl2.exe)|hl2.exe";
 
@@ -33,13 +35,28 @@ void GameFolders::FindSteamAndGame() {
   folders_.SteamFolder = core::StoredFolderText(
       s_.registry.ReadString(core::kSteamRoot, core::kSteamKey, "SteamPath").value_or(""), '/');
 
+  // Where Steam itself says it installed the game, in any of its library folders: it reads two
+  // small files where the search walks a whole tree.
+  const std::optional<std::string> installed =
+      folders_.SteamFolder.empty()
+          ? std::nullopt
+          : steam::InstalledGameFolder(s_.files, folders_.SteamFolder, kGameAppId, kGameExecutable);
+  std::string gameFolder;
   const std::string stored = core::ReadProductValue(s_.registry, "Path");
   if (!stored.empty()) {
     // A game that moved leaves its folder behind: a folder without the game is as stale as a
-    // folder that is gone.
+    // folder that is gone. The game's own folder is the usual one, or the one Steam names there.
     const std::string games = core::StoredFolderText(stored, '\\');
-    if (!games.empty() && s_.files.FileExists(games + core::kGameFolderName + kGameExecutable))
+    if (!games.empty() && s_.files.FileExists(games + core::kGameFolderName + kGameExecutable)) {
       HL2PathEdit_.SetText(games);
+    } else if (!games.empty() && installed &&
+               platform::PathKey(ParentFolderText(*installed)) == platform::PathKey(games)) {
+      HL2PathEdit_.SetText(games);
+      gameFolder = *installed;
+    }
+  } else if (installed) {
+    gameFolder = *installed;
+    HL2PathEdit_.SetText(ParentFolderText(*installed));
   } else {
     if (!folders_.SteamFolder.empty()) {
       const std::string found = s_.search.FindLast(folders_.SteamFolder, kGameExecutable);
@@ -52,7 +69,7 @@ void GameFolders::FindSteamAndGame() {
   // Steam names its folder with "/"; the game's folder is shown, and kept, with "\" throughout.
   HL2PathEdit_.SetText(platform::WithBackslashes(HL2PathEdit_.Text()));
   core::WriteProductValue(s_.registry, "Path", HL2PathEdit_.Text());
-  SetGamesFolder(HL2PathEdit_.Text());
+  SetGamesFolder(HL2PathEdit_.Text(), gameFolder);
 }
 
 void GameFolders::FindFile1FileMatch(const std::string& folderOfMatch) {
@@ -76,16 +93,18 @@ void GameFolders::RzToolButton2Click() {
   SetGamesFolder(gamesFolder);
 }
 
-void GameFolders::SetGamesFolder(const std::string& gamesFolder) {
+void GameFolders::SetGamesFolder(const std::string& gamesFolder, const std::string& gameFolder) {
   folders_.GamesFolder = gamesFolder;
   // A game not found has no folders: relative names would point into whatever folder is
   // current, and the program would write the game's files there.
   if (gamesFolder.empty()) {
+    folders_.GameFolder.clear();
     folders_.GameModFolder.clear();
     folders_.GameCfgFolder.clear();
     return;
   }
-  folders_.GameModFolder = gamesFolder + core::kGameFolderName + "ep2\\";
+  folders_.GameFolder = gameFolder.empty() ? gamesFolder + core::kGameFolderName : gameFolder;
+  folders_.GameModFolder = folders_.GameFolder + "ep2\\";
   folders_.GameCfgFolder = folders_.GameModFolder + "cfg\\";
 }
 

@@ -31,8 +31,9 @@ class GameFolders {
       : s_(services), HL2PathEdit_(HL2PathEdit), folders_(folders) {}
 
   // Start-up: the Steam folder from Steam's own key; the game folder from "Path" while the game
-  // is still in it, else searched for below the Steam folder. "Path" is stored again either way,
-  // so a stale or never-found path is searched for again at the next start.
+  // is still in it, else where Steam's library folders and the game's manifest say it is, else
+  // searched for below the Steam folder. "Path" is stored again either way, so a stale or
+  // never-found path is searched for again at the next start.
   void FindSteamAndGame();
 
   // The user points at the game's hl2.exe; the folder above the game's own folder is stored.
@@ -42,7 +43,9 @@ class GameFolders {
   void FindFile1FileMatch(const std::string& folderOfMatch);
 
  private:
-  void SetGamesFolder(const std::string& gamesFolder);
+  // The folder that holds the game, and the game's own folder in it when it is not the usual
+  // "half-life 2 episode two" (empty: the usual one).
+  void SetGamesFolder(const std::string& gamesFolder, const std::string& gameFolder = "");
 
   GameFolderServices s_;
   ui::Edit& HL2PathEdit_;

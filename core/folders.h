@@ -13,7 +13,10 @@ inline constexpr char kGameFolderName[] = "half-life 2 episode two\\";
 struct Folders {
   std::string ProgramFolder;  // this program's own folder
   std::string SteamFolder;    // the Steam client's folder, with "/" separators as Steam writes it
-  std::string GamesFolder;    // the folder that holds "half-life 2 episode two"
+  std::string GamesFolder;    // the folder that holds the game's own folder
+  // The game's own folder, where its hl2.exe lies: "half-life 2 episode two" in GamesFolder, or
+  // the folder Steam's manifest of the game names.
+  std::string GameFolder;
   std::string GameCfgFolder;  // the game's ep2\cfg\ folder
   std::string GameModFolder;  // the game's ep2\ folder
   std::string ResultsFolder;  // where reports are saved

@@ -12,7 +12,7 @@ bool GamePreparation::GameIsWhereItWasFound() {
   }
   // A game that was moved or uninstalled leaves its folder name behind: launching would play
   // nothing, and placing our files would make the game's folders anew at the old place.
-  const std::string game = folders_.GamesFolder + core::kGameFolderName;
+  const std::string& game = folders_.GameFolder;
   if (!files_.FileExists(game + "hl2.exe")) {
     dialogs_.ShowMessage(
         "Half-Life 2 Episode Two is no longer in its folder (hl2.exe is "

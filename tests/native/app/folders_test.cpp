@@ -160,6 +160,46 @@ TEST(FoldersTest, StartUpFindsTheSteamClientAndTheGame) {
   }
 }
 
+// Steam's own record comes before the walk: the game in another library folder, under the name
+// its manifest gives, is found without a search, and again at the next start from "Path".
+TEST(FoldersTest, StartUpTakesTheGameWhereSteamsLibrariesSayItIs) {
+  const std::string libraries =
+      "\"libraryfolders\" { \"0\" { \"path\" \"c:\\\\steam\" }"
+      " \"1\" { \"path\" \"D:\\\\SteamLibrary\" } }";
+  const std::string library = "D:\\SteamLibrary\\steamapps\\";
+  for (const bool gameThere : {true, false}) {
+    StartedForm s;
+    s.SetSteamPath("c:/steam");
+    s.services.files.AddFile("c:\\steam\\steamapps\\libraryfolders.vdf", libraries);
+    s.services.files.AddFile(library + "appmanifest_420.acf",
+                             "\"AppState\" { \"appid\" \"420\" \"installdir\" \"Half-Life 2\" }");
+    if (gameThere)
+      s.services.files.AddFile(library + "common\\Half-Life 2\\hl2.exe", "the game");
+    s.services.search.AddFile("c:/steam/steamapps\\common\\half-life 2 episode two\\hl2.exe");
+    const TForm1& form = s.Start();
+    const core::Folders& f = form.Folders();
+    if (!gameThere) {
+      // A manifest whose game is gone leaves it to the walk.
+      EXPECT_EQ(s.services.search.Searches(), std::vector<std::string>{"c:/steam/"});
+      EXPECT_EQ(f.GamesFolder, "c:\\steam\\steamapps\\common\\");
+      continue;
+    }
+    EXPECT_TRUE(s.services.search.Searches().empty());
+    EXPECT_EQ(f.GamesFolder, library + "common\\");
+    EXPECT_EQ(f.GameFolder, library + "common\\Half-Life 2\\");
+    EXPECT_EQ(f.GameModFolder, library + "common\\Half-Life 2\\ep2\\");
+    EXPECT_EQ(f.GameCfgFolder, library + "common\\Half-Life 2\\ep2\\cfg\\");
+    EXPECT_EQ(s.Stored("Path"), library + "common\\");
+
+    // The next start, with "Path" stored: the same game, still without a search.
+    s.form.reset();
+    const TForm1& again = s.Start();
+    EXPECT_EQ(again.Folders().GameModFolder, library + "common\\Half-Life 2\\ep2\\");
+    EXPECT_EQ(s.Stored("Path"), library + "common\\");
+    EXPECT_TRUE(s.services.search.Searches().empty());
+  }
+}
+
 TEST(FoldersTest, StartUpKeepsAnExistingResultsFolderElseTakesTheDefault) {
   struct Case {
     std::optional<std::string> stored;
