@@ -90,7 +90,7 @@ void GameFolders::RzToolButton2Click() {
   const std::string gamesFolder = ParentFolderText(folderOfGame);
   core::WriteProductValue(s_.registry, "Path", gamesFolder);
   HL2PathEdit_.SetText(gamesFolder);
-  SetGamesFolder(gamesFolder);
+  SetGamesFolder(gamesFolder, folderOfGame);
 }
 
 void GameFolders::SetGamesFolder(const std::string& gamesFolder, const std::string& gameFolder) {

@@ -236,11 +236,15 @@ TEST(FoldersTest, TheGameBrowseStoresTheFolderAboveTheGame) {
   struct Case {
     std::optional<std::string> chosen;
     std::string gamesFolder;
+    std::string gameFolder;  // the game's own, where its ep2\cfg is
   };
   const Case cases[] = {
-      {"X:\\Games\\half-life 2 episode two\\hl2.exe", "X:\\Games\\"},
-      {"E:\\Steam\\steamapps\\common\\Episode Two\\hl2.exe", "E:\\Steam\\steamapps\\common\\"},
-      {std::nullopt, "D:\\Old\\"},  // cancelled
+      {"X:\\Games\\half-life 2 episode two\\hl2.exe", "X:\\Games\\",
+       "X:\\Games\\half-life 2 episode two\\"},
+      // A game folder of another name is the game's folder all the same.
+      {"E:\\Steam\\steamapps\\common\\Episode Two\\hl2.exe", "E:\\Steam\\steamapps\\common\\",
+       "E:\\Steam\\steamapps\\common\\Episode Two\\"},
+      {std::nullopt, "D:\\Old\\", "D:\\Old\\half-life 2 episode two\\"},  // cancelled
   };
   for (const Case& c : cases) {
     StartedForm s;
@@ -258,8 +262,8 @@ TEST(FoldersTest, TheGameBrowseStoresTheFolderAboveTheGame) {
     EXPECT_EQ(s.Stored("Path"), c.gamesFolder) << what;
     EXPECT_EQ(s.Control<ui::Edit>("HL2PathEdit").Text(), c.gamesFolder) << what;
     EXPECT_EQ(form.Folders().GamesFolder, c.gamesFolder) << what;
-    EXPECT_EQ(form.Folders().GameCfgFolder, c.gamesFolder + "half-life 2 episode two\\ep2\\cfg\\")
-        << what;
+    EXPECT_EQ(form.Folders().GameFolder, c.gameFolder) << what;
+    EXPECT_EQ(form.Folders().GameCfgFolder, c.gameFolder + "ep2\\cfg\\") << what;
   }
 }
 
