@@ -18,7 +18,7 @@ install_machine() {
 
   # A fresh machine: what another test's program stored (a results folder of its own, say) must
   # not reach this one.
-  wine reg delete 'HKLM\SOFTWARE\Korvalin\Quillax' /f /reg:64 >/dev/null 2>&1 </dev/null
+  wine reg delete 'HKLM\SOFTWARE\Korvalin\Quillax' /f /reg:64 >/dev/null 2>&1 </dev/null || true
   local setup
   setup=$(ls "$bin"/korvalin-tamsendor-*-setup.exe 2>/dev/null | head -n 1)
   if [ -z "$setup" ] || ! wine "$setup" /S >/dev/null 2>&1 </dev/null ||
