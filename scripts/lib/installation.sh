@@ -3,8 +3,10 @@
 
 # install_machine BIN_DIR [NAME=VALUE ...]: the program installed by its setup program (silently,
 # as an administrator deploys it) with the product key holding the given stored choices, the
-# stand-in Steam client with its key, and the stand-in game below Steam's library folder with the
-# user's own autoexec.cfg. Sets program, shortcut, steam, game (Unix paths) and users_autoexec
+# stand-in Steam client with its key, and the stand-in game with the user's own autoexec.cfg in
+# a second Steam library on a drive of its own (S:\SteamLibrary), as Steam installs games on other
+# drives: Steam's libraryfolders.vdf lists it, and the game's manifest there names its folder
+# ("Half-Life 2"). Sets program, shortcut, steam, library, game (Unix paths) and users_autoexec
 # (the user's file's bytes).
 install_machine() {
   local bin=$1
@@ -13,7 +15,9 @@ install_machine() {
   program="$drive_c/Program Files/Korvalin Tamsendor"
   shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Korvalin Tamsendor.lnk"
   steam="$drive_c/Program Files (x86)/Steam"
-  game="$steam/steamapps/common/half-life 2 episode two"
+  library_drive="$WINEPREFIX/drive-s"
+  library="$library_drive/SteamLibrary"
+  game="$library/steamapps/common/Half-Life 2"
   users_autoexec=$'// the user\'s own settings\r\nbind "F5" "jpeg"\r\n'
 
   # A fresh machine: what another test's program stored (a results folder of its own, say) must
@@ -27,8 +31,16 @@ install_machine() {
     return 1
   fi
 
-  mkdir -p "$game/ep2/cfg"
+  rm -rf "$library_drive"
+  mkdir -p "$game/ep2/cfg" "$steam/steamapps"
+  ln -sfn "$library_drive" "$WINEPREFIX/dosdevices/s:"
+  printf '"AppState"\r\n{\r\n\t"appid"\t\t"420"\r\n\t"installdir"\t\t"Half-Life 2"\r\n}\r\n' \
+    >"$library/steamapps/appmanifest_420.acf"
+  printf '"libraryfolders"\r\n{\r\n\t"0"\r\n\t{\r\n\t\t"path"\t\t"C:\\\\Program Files (x86)\\\\Steam"\r\n\t}\r\n\t"1"\r\n\t{\r\n\t\t"path"\t\t"S:\\\\SteamLibrary"\r\n\t}\r\n}\r\n' \
+    >"$steam/steamapps/libraryfolders.vdf"
   cp "$bin/steam.exe" "$steam/"
+  # The stand-in client is told where the game is, as the real one knows its libraries.
+  printf 'S:\\SteamLibrary\\steamapps\\common\\Half-Life 2\\hl2.exe\r\n' >"$steam/standin-game.txt"
   cp "$bin/hl2.exe" "$game/"
   printf '%s' "$users_autoexec" >"$game/ep2/cfg/autoexec.cfg"
 
@@ -64,7 +76,8 @@ uninstall_machine() {
   wine taskkill /f /im hl2.exe >/dev/null 2>&1 </dev/null
   [ -n "${steam:-}" ] && wine "$steam/steam.exe" -shutdown >/dev/null 2>&1 </dev/null
   wine reg delete 'HKLM\SOFTWARE\Korvalin\Quillax' /f /reg:64 >/dev/null 2>&1 </dev/null
-  rm -rf "${program:-/nonexistent}" "${steam:-/nonexistent}"
+  rm -rf "${program:-/nonexistent}" "${steam:-/nonexistent}" "${library_drive:-/nonexistent}"
+  rm -f "$WINEPREFIX/dosdevices/s:"
 }
 
 # shortcut_target: the program the Start menu shortcut starts, as Windows names it (Wine's shell
