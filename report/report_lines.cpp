@@ -1,5 +1,6 @@
 #include "report/report_lines.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "core/resolution_table.h"
@@ -172,6 +173,29 @@ void AppendAverage(ReportLines& lines, int average) {
   lines.push_back("<span class=\"style5\"><b>Average score = " + std::to_string(average) +
                   " FPS</b></span><br>");
   lines.push_back("<br><HR>");
+}
+
+std::string RangeLine(int minimum, int maximum) {
+  return "<b>Range: " + std::to_string(minimum) + " - " + std::to_string(maximum) + " FPS</b><br>";
+}
+
+void AppendSummary(ReportLines& lines, const std::vector<SummaryRow>& rows) {
+  double best = 0;
+  for (const SummaryRow& row : rows)
+    best = std::max(best, row.Value);
+  lines.push_back("<BR><B><FONT size=5>Summary</FONT></B><BR>");
+  lines.push_back("<TABLE border=0 cellspacing=2 cellpadding=2 width=640>");
+  for (const SummaryRow& row : rows) {
+    // Whole percent of the best result; a result that is there shows at least a sliver.
+    const int percent =
+        best <= 0 ? 0 : std::clamp(static_cast<int>(row.Value * 100 / best + 0.5), 1, 100);
+    lines.push_back("<TR><TD width=200><b>" + HtmlLatin1(row.Resolution) +
+                    "</b></TD><TD width=90 align=right>" + HtmlLatin1(row.Result) +
+                    " FPS</TD><TD width=350><TABLE border=0 cellspacing=0 cellpadding=0 width=\"" +
+                    std::to_string(percent) +
+                    "%\"><TR><TD bgcolor=\"#E8891F\" height=14>&nbsp;</TD></TR></TABLE></TD></TR>");
+  }
+  lines.push_back("</TABLE>");
 }
 
 void AppendFooter(ReportLines& lines) {

@@ -57,6 +57,19 @@ void AppendResolutionBlock(ReportLines& lines, std::string_view tag, std::string
 void AppendSingleRunScore(ReportLines& lines, std::string_view scoreText);
 void AppendRunScore(ReportLines& lines, std::string_view scoreText);
 void AppendAverage(ReportLines& lines, int average);
+// The spread of a resolution's scored runs, in the score lines' whole numbers.
+std::string RangeLine(int minimum, int maximum);
+
+// One resolution in the summary: its name, its result as the report shows it (the average, or
+// the one run's score), and that result as a number for the bar.
+struct SummaryRow {
+  std::string Resolution;  // UTF-8
+  std::string Result;
+  double Value = 0;
+};
+// The summary table of a benchmark of several resolutions: each resolution, its result and a bar
+// of proportional length, drawn with table cells (no script, no images).
+void AppendSummary(ReportLines& lines, const std::vector<SummaryRow>& rows);
 void AppendFooter(ReportLines& lines);
 
 // The file's bytes: every line followed by CR LF, the last one included.

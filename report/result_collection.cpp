@@ -1,5 +1,7 @@
 #include "report/result_collection.h"
 
+#include <algorithm>
+
 #include "report/result_file.h"
 #include "report/score_number.h"
 
@@ -25,6 +27,7 @@ void ResultCollection::WriteReportHeader(const BenchmarkFacts& benchmark) {
   facts_ = benchmark;
   lines_.clear();
   outcomes_.Clear();
+  summary_.clear();
   ReportPath_.clear();
   scores_.ScoreTotal = 0;
   scores_.BenchmarkScoredRuns = 0;
@@ -80,12 +83,22 @@ void ResultCollection::CollectResults(const core::RunState& progress) {
   outcomes_.Add(Outcome(progress, progress.RunsDone, failure));
 
   // The resolution's last run, whether or not it left a result: the average of the runs that
-  // did.
+  // did, and their spread inside the block, before its closing rule.
+  const std::string resolution =
+      ResolutionName(progress.CurrentTag, c_.CusWidth.Text(), c_.CusHeight.Text());
   if (progress.RunCount > 1 && progress.RunsDone >= progress.RunCount) {
-    if (scores_.ScoredRuns > 0)
-      AppendAverage(lines_, static_cast<int>(scores_.ScoreTotal / scores_.ScoredRuns));
+    if (scores_.ScoredRuns > 0) {
+      const int average = static_cast<int>(scores_.ScoreTotal / scores_.ScoredRuns);
+      AppendAverage(lines_, average);
+      if (scores_.ScoredRuns > 1)
+        lines_.insert(lines_.end() - 1, RangeLine(scores_.ScoreMin, scores_.ScoreMax));
+      summary_.push_back({resolution, std::to_string(average), static_cast<double>(average)});
+    }
     scores_.ScoreTotal = 0;
     scores_.ScoredRuns = 0;
+  } else if (progress.RunCount == 1 && !failure) {
+    summary_.push_back(
+        {resolution, outcomes_.Runs().back().Score, static_cast<double>(scores_.ScoreMax)});
   }
 
   if (progress.FinishedCount == progress.ChosenCount)
@@ -108,6 +121,13 @@ bool ResultCollection::TakeRunResult(const core::RunState& progress, const std::
   if (!score)
     return false;
 
+  if (scores_.ScoredRuns == 0) {
+    scores_.ScoreMin = *score;
+    scores_.ScoreMax = *score;
+  } else {
+    scores_.ScoreMin = std::min(scores_.ScoreMin, *score);
+    scores_.ScoreMax = std::max(scores_.ScoreMax, *score);
+  }
   if (!HeadingWritten_) {
     HeadingWritten_ = true;
     AppendResolutionBlock(lines_, progress.CurrentTag, c_.CusWidth.Text(), c_.CusHeight.Text(),
@@ -150,6 +170,8 @@ BlockSettings ResultCollection::CurrentSettings() const {
 }
 
 void ResultCollection::FinishBenchmark() {
+  if (summary_.size() > 1)
+    AppendSummary(lines_, summary_);
   AppendFooter(lines_);
 
   // Only this benchmark's own runs count: a score left from an earlier benchmark must not make

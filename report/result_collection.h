@@ -119,7 +119,8 @@ class ResultCollection {
   ReportLines lines_;
   ScoreState scores_;
   RunOutcomes outcomes_;
-  bool HeadingWritten_ = false;  // the current resolution's heading is in the report
+  std::vector<SummaryRow> summary_;  // each resolution with a result, as it ends
+  bool HeadingWritten_ = false;      // the current resolution's heading is in the report
   std::string ReportPath_;
 };
 

@@ -14,6 +14,9 @@ struct ScoreState {
   std::int64_t ScoreTotal = 0;  // sum of the current resolution's whole-number scores
   // Runs of the current resolution, and of the whole benchmark, that left a score.
   int ScoredRuns = 0;
+  // The lowest and highest whole-number score of the current resolution's scored runs.
+  int ScoreMin = 0;
+  int ScoreMax = 0;
   int BenchmarkScoredRuns = 0;
 };
 

@@ -22,7 +22,7 @@ std::vector<std::string> Body(const ResultCollection& collection) {
                            [](const std::string& l) { return l.rfind("<BR><B>", 0) == 0; });
   std::vector<std::string> body;
   for (auto it = from; it != lines.end() && *it != "<P></P>"; ++it) {
-    if (it->rfind("<b>", 0) == 0 && it->find("Score") == std::string::npos)
+    if (it->rfind("<b>", 0) == 0 && it->find(":</b>") != std::string::npos)
       continue;  // the settings lines
     body.push_back(*it);
   }
@@ -37,6 +37,15 @@ std::string RunLine(const char* score) {
 }
 std::string Average(const char* score) {
   return std::string("<span class=\"style5\"><b>Average score = ") + score + " FPS</b></span><br>";
+}
+std::string Range(const char* lowest, const char* highest) {
+  return std::string("<b>Range: ") + lowest + " - " + highest + " FPS</b><br>";
+}
+std::string SummaryRow(const char* resolution, const char* result, int percent) {
+  return std::string("<TR><TD width=200><b>") + resolution + "</b></TD><TD width=90 align=right>" +
+         result + " FPS</TD><TD width=350><TABLE border=0 cellspacing=0 cellpadding=0 width=\"" +
+         std::to_string(percent) +
+         "%\"><TR><TD bgcolor=\"#E8891F\" height=14>&nbsp;</TD></TR></TABLE></TD></TR>";
 }
 
 TEST(ResultCollectionTest, ScoresAndAveragesPerResolution) {
@@ -54,14 +63,14 @@ TEST(ResultCollectionTest, ScoresAndAveragesPerResolution) {
        {" 60.4", " 60.5", " 61.5"},
        {Heading("1024\xD7"
                 "768"),
-        RunLine("60"), RunLine("60"), RunLine("62"), Average("60"), "<br><HR>"}},
+        RunLine("60"), RunLine("60"), RunLine("62"), Average("60"), Range("60", "62"), "<br><HR>"}},
       {"a run without a result adds nothing; the average is over the runs that scored",
        {2},
        3,
        {" 60.0", "", " 63.0"},
        {Heading("1024\xD7"
                 "768"),
-        RunLine("60"), RunLine("63"), Average("61"), "<br><HR>"}},
+        RunLine("60"), RunLine("63"), Average("61"), Range("60", "63"), "<br><HR>"}},
       {"the first run leaves nothing: the next one writes the heading",
        {2},
        2,
@@ -78,14 +87,18 @@ TEST(ResultCollectionTest, ScoresAndAveragesPerResolution) {
         RunLine("80"), Average("80"), "<br><HR>",
         Heading("1024\xD7"
                 "768"),
-        RunLine("40"), RunLine("42"), Average("41"), "<br><HR>"}},
+        RunLine("40"), RunLine("42"), Average("41"), Range("40", "42"), "<br><HR>",
+        // Two resolutions: the summary, the bars in proportion (41 of 80 is 51 %).
+        "<BR><B><FONT size=5>Summary</FONT></B><BR>",
+        "<TABLE border=0 cellspacing=2 cellpadding=2 width=640>",
+        SummaryRow("640 \xD7 480", "80", 100), SummaryRow("1024 \xD7 768", "41", 51), "</TABLE>"}},
       {"a resolution whose runs all leave nothing has no block at all",
        {0, 2},
        2,
        {"", "", " 40.0", " 42.0"},
        {Heading("1024\xD7"
                 "768"),
-        RunLine("40"), RunLine("42"), Average("41"), "<br><HR>"}},
+        RunLine("40"), RunLine("42"), Average("41"), Range("40", "42"), "<br><HR>"}},
       {"malformed files count as missing",
        {2},
        3,
@@ -99,7 +112,7 @@ TEST(ResultCollectionTest, ScoresAndAveragesPerResolution) {
         "!demofile,fps,framerate variability,\r\nqordemo1.dem, 56.5,  2.2,\r\n"},
        {Heading("1024\xD7"
                 "768"),
-        RunLine("56"), RunLine("56"), Average("56"), "<br><HR>"}},
+        RunLine("56"), RunLine("56"), Average("56"), Range("56", "56"), "<br><HR>"}},
   };
   for (const Case& c : cases) {
     ReportRun r;
@@ -120,7 +133,8 @@ TEST(ResultCollectionTest, CommaLocaleReadsThePointOfTheEngine) {
   EXPECT_EQ(Body(r.collection),
             (std::vector<std::string>{Heading("1024\xD7"
                                               "768"),
-                                      RunLine("62"), RunLine("62"), Average("62"), "<br><HR>"}));
+                                      RunLine("62"), RunLine("62"), Average("62"),
+                                      Range("62", "62"), "<br><HR>"}));
   EXPECT_NE(r.Saved().find("<b>System memory:</b> 2,0 GB </FONT>"), std::string::npos);
 }
 
