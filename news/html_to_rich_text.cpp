@@ -7,6 +7,7 @@
 
 #include "news/link_address.h"
 #include "news/page_charset.h"
+#include "text/utf8.h"
 
 namespace tamsendor::news {
 
@@ -94,7 +95,7 @@ std::string DecodeReferences(std::string_view text) {
       decoded += text[i++];
       continue;
     }
-    AppendUtf8(decoded, point);
+    text::AppendUtf8(decoded, point);
     i += length;
   }
   return decoded;

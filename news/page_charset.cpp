@@ -3,11 +3,14 @@
 #include <array>
 #include <cstdint>
 
+#include "text/utf8.h"
+
 namespace tamsendor::news {
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kReplacement = text::kReplacementCharacter;
+using text::AppendUtf8;
 
 char Lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -93,43 +96,8 @@ std::string FromWindows1252(std::string_view bytes) {
 std::string FromUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto lead = static_cast<std::uint8_t>(bytes[i]);
-    int length = 0;
-    char32_t point = 0;
-    if (lead < 0x80) {
-      out += static_cast<char>(lead);
-      ++i;
-      continue;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-      point = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      point = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      point = lead & 0x07;
-    }
-    bool valid = length > 0 && i + static_cast<std::size_t>(length) <= bytes.size();
-    for (int k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<std::uint8_t>(bytes[i + static_cast<std::size_t>(k)]);
-      valid = (next & 0xC0) == 0x80;
-      point = (point << 6) | (next & 0x3F);
-    }
-    const char32_t smallest = length == 3 ? 0x800 : 0x10000;
-    if (valid && length > 2 && point < smallest)
-      valid = false;
-    if (!valid) {
-      AppendUtf8(out, kReplacement);
-      ++i;
-      continue;
-    }
-    AppendUtf8(out, point);
-    i += static_cast<std::size_t>(length);
-  }
+  for (std::size_t at = 0; at < bytes.size();)
+    AppendUtf8(out, text::NextCharacter(bytes, at));
   return out;
 }
 
@@ -167,26 +135,6 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
 bool IsHtmlType(std::string_view contentType) {
   const std::string type = Lowered(Trimmed(contentType.substr(0, contentType.find(';'))));
   return type == "text/html" || type == "application/xhtml+xml";
-}
-
-void AppendUtf8(std::string& out, char32_t point) {
-  if ((point >= 0xD800 && point <= 0xDFFF) || point > 0x10FFFF)
-    point = kReplacement;
-  if (point < 0x80) {
-    out += static_cast<char>(point);
-  } else if (point < 0x800) {
-    out += static_cast<char>(0xC0 | (point >> 6));
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  } else if (point < 0x10000) {
-    out += static_cast<char>(0xE0 | (point >> 12));
-    out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (point >> 18));
-    out += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  }
 }
 
 std::string PageToUtf8(std::string_view bytes, std::string_view contentType) {

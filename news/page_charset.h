@@ -14,8 +14,4 @@ bool IsHtmlType(std::string_view contentType);
 // valid in the encoding become U+FFFD.
 std::string PageToUtf8(std::string_view bytes, std::string_view contentType);
 
-// Appends a code point as UTF-8; one that is no character (a surrogate, beyond U+10FFFF) is
-// appended as U+FFFD.
-void AppendUtf8(std::string& out, char32_t codePoint);
-
 }  // namespace tamsendor::news

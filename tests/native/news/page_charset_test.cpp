@@ -30,8 +30,10 @@ TEST(PageCharsetTest, ReadsThePageInTheEncodingItIsServedOrDeclaredIn) {
       {"byte order mark beats both", "\xEF\xBB\xBF\xC3\xA9", "text/html; charset=iso-8859-1",
        "\xC3\xA9"},
       {"UTF-16 with its mark", std::string("\xFF\xFE\xE9\x00<\x00", 6), "text/html", "\xC3\xA9<"},
+      // An encoded surrogate is three bad bytes, as browsers read it.
       {"broken UTF-8 bytes are replaced", "a\xC3(\xE2\x82 \xC0\xAF\xED\xA0\x80z", "text/html",
-       "a\xEF\xBF\xBD(\xEF\xBF\xBD\xEF\xBF\xBD \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDz"},
+       "a\xEF\xBF\xBD(\xEF\xBF\xBD\xEF\xBF\xBD \xEF\xBF\xBD\xEF\xBF\xBD"
+       "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDz"},
       {"an unknown label reads as UTF-8", "\xC3\xA9", "text/html; charset=klingon", "\xC3\xA9"},
   };
   for (const auto& c : cases)
