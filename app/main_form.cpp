@@ -69,7 +69,8 @@ void TForm1::WriteReportHeader() {
   const sysinfo::DirectXFacts& directX = directx_.Facts();
   collection_.WriteReportHeader({start_.FileStamp(), start_.DisplayStamp(), demos_.DemoCaption(),
                                  autoexec_.DetailLevelName(), directX.CardName,
-                                 directX.DisplayMemory, directX.DriverVersion, directX.Sound});
+                                 directX.DisplayMemory, directX.DriverVersion, directX.Sound,
+                                 start_.IsoStamp(), services_.program.FileVersion()});
 }
 
 void TForm1::FormCreate() {

@@ -90,6 +90,7 @@ void BenchmarkStart::StartBenchmark() {
   c_.MainWindow.Repaint();
   FileStamp_ = MakeFileStamp(s_.clock.NowShortDateLongTime());
   DisplayStamp_ = s_.clock.NowShortDateLongTime();
+  IsoStamp_ = s_.clock.NowIso8601();
 
   std::optional<std::string> demoName = steps_.PrepareGame();
   if (!demoName) {

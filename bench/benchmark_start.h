@@ -86,6 +86,7 @@ class BenchmarkStart {
   // The benchmark's start time, made safe for a file name and as the report shows it.
   const std::string& FileStamp() const { return FileStamp_; }
   const std::string& DisplayStamp() const { return DisplayStamp_; }
+  const std::string& IsoStamp() const { return IsoStamp_; }
 
  private:
   void OfferToStartSteam();
@@ -100,6 +101,7 @@ class BenchmarkStart {
   bool SteamRunning_ = false;  // last answer of IsSteamRunning
   std::string FileStamp_;
   std::string DisplayStamp_;
+  std::string IsoStamp_;
 };
 
 }  // namespace tamsendor::bench

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "json/json_writer.h"
 #include "report/result_file.h"
 #include "report/score_number.h"
+#include "text/blanks.h"
 
 namespace tamsendor::report {
 
@@ -27,7 +29,6 @@ void ResultCollection::WriteReportHeader(const BenchmarkFacts& benchmark) {
   facts_ = benchmark;
   lines_.clear();
   outcomes_.Clear();
-  summary_.clear();
   ReportPath_.clear();
   scores_.ScoreTotal = 0;
   scores_.BenchmarkScoredRuns = 0;
@@ -45,6 +46,7 @@ void ResultCollection::WriteReportHeader(const BenchmarkFacts& benchmark) {
   facts.DxDriverVersion = benchmark.DxDriverVersion;
   facts.Note = c_.NoteEdit.Text();
   AppendHeader(lines_, facts, s_.locale.DecimalSeparator());
+  twin_ = {benchmark.ProgramVersion, benchmark.IsoStamp, "", facts, CurrentSettings(), {}};
 }
 
 void ResultCollection::CollectResults(const core::RunState& progress) {
@@ -54,7 +56,12 @@ void ResultCollection::CollectResults(const core::RunState& progress) {
     scores_.ScoreTotal = 0;
     scores_.ScoredRuns = 0;
     HeadingWritten_ = false;
+    TwinResolution resolution =
+        ResolutionOfTag(progress.CurrentTag, c_.CusWidth.Text(), c_.CusHeight.Text());
+    resolution.Demo = facts_.DemoCaption;
+    twin_.Resolutions.push_back(std::move(resolution));
   }
+  TwinResolution& twinResolution = twin_.Resolutions.back();
 
   // Without a game folder the names alone would point into whatever folder is current.
   const std::string& gameMod = folders_.GameModFolder;
@@ -81,24 +88,28 @@ void ResultCollection::CollectResults(const core::RunState& progress) {
   }
 
   outcomes_.Add(Outcome(progress, progress.RunsDone, failure));
+  const RunOutcome& outcome = outcomes_.Runs().back();
+  if (failure)
+    twinResolution.Runs.emplace_back();
+  else
+    twinResolution.Runs.push_back(TwinRun{RunFigure_, RunFps_});
 
   // The resolution's last run, whether or not it left a result: the average of the runs that
   // did, and their spread inside the block, before its closing rule.
-  const std::string resolution =
-      ResolutionName(progress.CurrentTag, c_.CusWidth.Text(), c_.CusHeight.Text());
   if (progress.RunCount > 1 && progress.RunsDone >= progress.RunCount) {
     if (scores_.ScoredRuns > 0) {
       const int average = static_cast<int>(scores_.ScoreTotal / scores_.ScoredRuns);
       AppendAverage(lines_, average);
       if (scores_.ScoredRuns > 1)
         lines_.insert(lines_.end() - 1, RangeLine(scores_.ScoreMin, scores_.ScoreMax));
-      summary_.push_back({resolution, std::to_string(average), static_cast<double>(average)});
+      twinResolution.ResultText = std::to_string(average);
+      twinResolution.Result = average;
     }
     scores_.ScoreTotal = 0;
     scores_.ScoredRuns = 0;
   } else if (progress.RunCount == 1 && !failure) {
-    summary_.push_back(
-        {resolution, outcomes_.Runs().back().Score, static_cast<double>(scores_.ScoreMax)});
+    twinResolution.ResultText = outcome.Score;
+    twinResolution.Result = RunFps_;
   }
 
   if (progress.FinishedCount == progress.ChosenCount)
@@ -117,9 +128,12 @@ bool ResultCollection::TakeRunResult(const core::RunState& progress, const std::
     return false;
   // A figure that is no number is no score, with one run per resolution too, where the engine's
   // own text is shown.
-  const auto score = ConvertScore(*figure, s_.locale.DecimalSeparator());
+  const auto fps = FigureValue(*figure, s_.locale.DecimalSeparator());
+  const auto score = fps ? RoundHalfEven(*fps) : std::nullopt;
   if (!score)
     return false;
+  RunFps_ = *fps;
+  RunFigure_ = text::TrimBlanks(*figure);
 
   if (scores_.ScoredRuns == 0) {
     scores_.ScoreMin = *score;
@@ -154,11 +168,7 @@ void ResultCollection::LaunchFailed(const core::RunState& progress) {
 RunOutcome ResultCollection::Outcome(const core::RunState& progress, int run,
                                      std::optional<NoResult> failure) const {
   // The engine's own figure comes with its blanks.
-  std::string_view score = failure ? std::string_view() : std::string_view(scores_.ScoreText);
-  while (!score.empty() && score.front() == ' ')
-    score.remove_prefix(1);
-  while (!score.empty() && score.back() == ' ')
-    score.remove_suffix(1);
+  const std::string_view score = failure ? std::string_view() : text::TrimBlanks(scores_.ScoreText);
   return {ResolutionName(progress.CurrentTag, c_.CusWidth.Text(), c_.CusHeight.Text()), run,
           progress.RunCount, std::string(score), failure};
 }
@@ -170,8 +180,8 @@ BlockSettings ResultCollection::CurrentSettings() const {
 }
 
 void ResultCollection::FinishBenchmark() {
-  if (summary_.size() > 1)
-    AppendSummary(lines_, summary_);
+  if (const std::vector<SummaryRow> summary = SummaryRows(twin_); summary.size() > 1)
+    AppendSummary(lines_, summary);
   AppendFooter(lines_);
 
   // Only this benchmark's own runs count: a score left from an earlier benchmark must not make
@@ -192,6 +202,11 @@ void ResultCollection::FinishBenchmark() {
   // Every run completed when the save failed: the benchmark was not aborted.
   c_.StatusInfo.SetCaption(!scored ? kAborted : reportPath.empty() ? kNotSaved : kSucceeded);
 
+  // The twin only beside a saved report, and after it: the page is what the user must not lose.
+  std::string twinFailure;
+  if (!reportPath.empty())
+    twinFailure = SaveTwin(reportPath);
+
   steps_.RestoreAutoexec();
   if (!reportPath.empty())
     failure = OpenReport(reportPath);
@@ -205,6 +220,8 @@ void ResultCollection::FinishBenchmark() {
         outcomes_.Message(scored ? "" : "not every resolution has a run with a result"));
   if (!failure.empty())
     s_.dialogs.ShowMessage(failure);
+  if (!twinFailure.empty())
+    s_.dialogs.ShowMessage(twinFailure);
   if (scored && reportPath.empty())
     SaveReportElsewhere(fileName);
 }
@@ -220,10 +237,25 @@ void ResultCollection::SaveReportElsewhere(const std::string& fileName) {
     }
     ReportPath_ = *path;
     c_.StatusInfo.SetCaption(kSucceeded);
+    const std::string twinFailure = SaveTwin(*path);
     if (const std::string failure = OpenReport(*path); !failure.empty())
       s_.dialogs.ShowMessage(failure);
+    if (!twinFailure.empty())
+      s_.dialogs.ShowMessage(twinFailure);
     return;
   }
+}
+
+std::string ResultCollection::SaveTwin(const std::string& reportPath) {
+  const std::size_t name = reportPath.find_last_of("\\/");
+  twin_.ReportFile = name == std::string::npos ? reportPath : reportPath.substr(name + 1);
+  const std::string path = TwinPathOf(reportPath);
+  if (const platform::FileResult saved =
+          s_.files.WriteBytes(path, json::Write(TwinDocument(twin_)));
+      !saved)
+    return "The results file for other programs could not be saved as " + path + "\n\n" +
+           saved.reason + "\n\nThe report itself is saved as " + reportPath + ".";
+  return "";
 }
 
 std::string ResultCollection::OpenReport(const std::string& path) {

@@ -12,6 +12,7 @@
 #include "platform/host_facts.h"
 #include "platform/locale_clock.h"
 #include "report/report_lines.h"
+#include "report/results_twin.h"
 #include "report/run_outcomes.h"
 #include "report/score_state.h"
 #include "platform/adapter_probes.h"
@@ -62,6 +63,8 @@ struct BenchmarkFacts {
   std::string DxDisplayMemory;
   std::string DxDriverVersion;
   std::string DxSound;
+  std::string IsoStamp;        // start time for programs: ISO 8601 with the offset from UTC
+  std::string ProgramVersion;  // "1.2.0.0"
 };
 
 // What the game configuration does when a benchmark ends.
@@ -93,6 +96,8 @@ class ResultCollection {
   const ReportLines& Lines() const { return lines_; }
   const ScoreState& Scores() const { return scores_; }
   const RunOutcomes& Outcomes() const { return outcomes_; }
+  // The benchmark as its machine-readable twin will hold it.
+  const ResultsTwin& Twin() const { return twin_; }
   // The saved report's path; empty until a benchmark's report is saved.
   const std::string& ReportPath() const { return ReportPath_; }
 
@@ -108,6 +113,9 @@ class ResultCollection {
   void FinishBenchmark();
   // Offers the user a place of their choice for a report its folder would not take.
   void SaveReportElsewhere(const std::string& fileName);
+  // Writes the twin of the report saved at `reportPath` beside it; the message for the user when
+  // it cannot.
+  std::string SaveTwin(const std::string& reportPath);
   // Shows the saved report in the user's browser; the message for the user when it cannot.
   std::string OpenReport(const std::string& path);
 
@@ -119,8 +127,11 @@ class ResultCollection {
   ReportLines lines_;
   ScoreState scores_;
   RunOutcomes outcomes_;
-  std::vector<SummaryRow> summary_;  // each resolution with a result, as it ends
-  bool HeadingWritten_ = false;      // the current resolution's heading is in the report
+  ResultsTwin twin_;
+  // The run just read: its figure as the engine wrote it, without blanks, and its value.
+  std::string RunFigure_;
+  double RunFps_ = 0;
+  bool HeadingWritten_ = false;  // the current resolution's heading is in the report
   std::string ReportPath_;
 };
 

@@ -5,23 +5,14 @@
 #include <limits>
 #include <string>
 
+#include "text/blanks.h"
+
 namespace tamsendor::report {
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front()))
-    text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back()))
-    text.remove_suffix(1);
-  return text;
 }
 
 std::size_t CountDigits(std::string_view text, std::size_t at) {
@@ -34,7 +25,7 @@ std::size_t CountDigits(std::string_view text, std::size_t at) {
 }  // namespace
 
 std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view decimalSeparator) {
-  text = TrimBlanks(text);
+  text = text::TrimBlanks(text);
   if (decimalSeparator.empty())
     decimalSeparator = ".";
 
@@ -76,9 +67,9 @@ std::optional<int> RoundHalfEven(double value) {
   return static_cast<int>(rounded);
 }
 
-std::optional<int> ConvertScore(std::string_view figure, std::string_view decimalSeparator) {
+std::optional<double> FigureValue(std::string_view figure, std::string_view decimalSeparator) {
   if (auto value = ParseLocaleNumber(figure, decimalSeparator))
-    return RoundHalfEven(*value);
+    return value;
   // The engine always writes a point; on a system whose separator is something else, read the
   // first point as that separator.
   std::string alternate(figure);
@@ -86,7 +77,11 @@ std::optional<int> ConvertScore(std::string_view figure, std::string_view decima
   if (point == std::string::npos)
     return std::nullopt;
   alternate.replace(point, 1, decimalSeparator.empty() ? "." : decimalSeparator);
-  if (auto value = ParseLocaleNumber(alternate, decimalSeparator))
+  return ParseLocaleNumber(alternate, decimalSeparator);
+}
+
+std::optional<int> ConvertScore(std::string_view figure, std::string_view decimalSeparator) {
+  if (const auto value = FigureValue(figure, decimalSeparator))
     return RoundHalfEven(*value);
   return std::nullopt;
 }

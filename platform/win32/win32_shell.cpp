@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "platform/local_time.h"
 #include "platform/win32/text.h"
 
 namespace tamsendor::win32 {
@@ -80,6 +81,29 @@ std::string Win32LocaleClock::NowShortDateLongTime() const {
   GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, date, 128, nullptr);
   GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &now, nullptr, time, 128);
   return Narrow(date) + " " + Narrow(time);
+}
+
+std::string Win32LocaleClock::NowIso8601() const {
+  // Both from one instant, so that the offset is the one in force now, summer time included.
+  SYSTEMTIME utc{};
+  GetSystemTime(&utc);
+  SYSTEMTIME local = utc;
+  if (!SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
+    local = utc;
+  FILETIME utcFile{};
+  FILETIME localFile{};
+  SystemTimeToFileTime(&utc, &utcFile);
+  SystemTimeToFileTime(&local, &localFile);
+  const auto ticks = [](const FILETIME& f) {
+    return static_cast<long long>((static_cast<unsigned long long>(f.dwHighDateTime) << 32) |
+                                  f.dwLowDateTime);
+  };
+  constexpr long long kTicksPerMinute = 60LL * 10000000LL;
+  const long long offset = ticks(localFile) - ticks(utcFile);
+  const long long minutes =
+      (offset >= 0 ? offset + kTicksPerMinute / 2 : offset - kTicksPerMinute / 2) / kTicksPerMinute;
+  return platform::Iso8601({local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute,
+                            local.wSecond, static_cast<int>(minutes)});
 }
 
 std::string Win32LocaleClock::DecimalSeparator() const {

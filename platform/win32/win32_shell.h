@@ -45,6 +45,7 @@ class Win32WindowPlacement : public platform::WindowPlacement {
 class Win32LocaleClock : public platform::LocaleClock {
  public:
   std::string NowShortDateLongTime() const override;
+  std::string NowIso8601() const override;
   std::string DecimalSeparator() const override;
 };
 

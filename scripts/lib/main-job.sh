@@ -141,7 +141,16 @@ if [ -z "$report" ]; then
   status=1
 else
   echo "Report: $report"
-  iconv -f latin1 -t utf-8 "$report" | grep -o 'Resolution: [^<]*\|Score = [^<]*\|Average score = [^<]*' | sed 's/^/  /'
+  iconv -f latin1 -t utf-8 "$report" | grep -o 'Resolution: [^<]*\|Score = [^<]*\|Average score = [^<]*\|Range: [^<]*' | sed 's/^/  /'
+  # Its twin for other programs, as the results tool lists it.
+  if [ -f "${report%.htm}.json" ]; then
+    echo "Results file: ${report%.htm}.json"
+    wine "$bin/tamsendor-results.exe" list "$(winepath -w "$results")" 2>&1 | tr -d '\r' |
+      sed 's/^/  /'
+  else
+    echo "No results file beside the report." >&2
+    status=1
+  fi
   # The program opened it in the default browser, which renders it into out/.
   for _ in $(seq 100); do
     [ -s "$out/report.png" ] && break

@@ -114,8 +114,10 @@ class FakeTaskbarProgress : public platform::TaskbarProgress {
 class FakeLocaleClock : public platform::LocaleClock {
  public:
   std::string now = "2007.11.23. 21:05:07";
+  std::string iso = "2007-11-23T21:05:07+01:00";
   std::string decimalSeparator = ".";
   std::string NowShortDateLongTime() const override { return now; }
+  std::string NowIso8601() const override { return iso; }
   std::string DecimalSeparator() const override { return decimalSeparator; }
 };
 

@@ -64,6 +64,7 @@ class NoWindow : public platform::WindowPlacement {
 class FixedClock : public platform::LocaleClock {
  public:
   std::string NowShortDateLongTime() const override { return "2007.11.23. 21:05:07"; }
+  std::string NowIso8601() const override { return "2007-11-23T21:05:07+01:00"; }
   std::string DecimalSeparator() const override { return "."; }
 };
 

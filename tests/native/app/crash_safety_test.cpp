@@ -29,32 +29,51 @@ struct Scenario {
   const char* cfgAfter;
   const char* oldAfter;
   bool benchmarkRuns;
+  // Other files of the user's that must come through byte for byte: path and bytes.
+  std::vector<std::pair<std::string, std::string>> kept;
 };
 
 const char kOldNamed[] = "// my own file that happens to be named autoexec_old.cfg\r\n";
+const std::string kEarlierReport =
+    std::string(InstalledMachine::kProgram) + "Benchmark\\result_2007_11_20__18_00_00.htm";
+const std::string kEarlierTwin =
+    std::string(InstalledMachine::kProgram) + "Benchmark\\result_2007_11_20__18_00_00.json";
 
 const Scenario kScenarios[] = {
-    {"the user's autoexec.cfg", [](InstalledMachine&) {}, InstalledMachine::kUsersAutoexec, nullptr,
-     true},
+    {"the user's autoexec.cfg",
+     [](InstalledMachine&) {},
+     InstalledMachine::kUsersAutoexec,
+     nullptr,
+     true,
+     {}},
     {"a user's autoexec_old.cfg and no autoexec.cfg",
      [](InstalledMachine& m) {
        m.services.files.RemoveFile(InstalledMachine::Cfg("autoexec.cfg"));
        m.services.files.AddFile(InstalledMachine::Cfg("autoexec_old.cfg"), kOldNamed);
      },
-     kOldNamed, nullptr, true},
+     kOldNamed,
+     nullptr,
+     true,
+     {}},
     {"the user's own demo",
      [](InstalledMachine& m) {
        m.services.files.AddFile("D:\\Demos\\run.dem", "my demo");
        m.Store("Demo", "3");
        m.Store("Demoname", "D:\\Demos\\run.dem");
      },
-     InstalledMachine::kUsersAutoexec, nullptr, true},
+     InstalledMachine::kUsersAutoexec,
+     nullptr,
+     true,
+     {}},
     // Both are the user's: Run refuses, and no way out puts one over the other.
     {"both autoexec files of the user's",
      [](InstalledMachine& m) {
        m.services.files.AddFile(InstalledMachine::Cfg("autoexec_old.cfg"), kOldNamed);
      },
-     InstalledMachine::kUsersAutoexec, kOldNamed, false},
+     InstalledMachine::kUsersAutoexec,
+     kOldNamed,
+     false,
+     {}},
     // Started from the program's folder with the game not found: names without their folder
     // would point at the program's own files.
     {"an unknown game folder",
@@ -63,7 +82,21 @@ const Scenario kScenarios[] = {
        m.Store("Path", "");
        m.services.files.currentFolder = InstalledMachine::kProgram;
      },
-     InstalledMachine::kUsersAutoexec, nullptr, false},
+     InstalledMachine::kUsersAutoexec,
+     nullptr,
+     false,
+     {}},
+    // The reports of earlier benchmarks, and their twins, beside the ones this benchmark writes.
+    {"earlier reports and their twins",
+     [](InstalledMachine& m) {
+       m.services.files.AddFile(kEarlierReport, "<html>my earlier report</html>");
+       m.services.files.AddFile(kEarlierTwin, "{\"my\": \"earlier results\"}");
+     },
+     InstalledMachine::kUsersAutoexec,
+     nullptr,
+     true,
+     {{kEarlierReport, "<html>my earlier report</html>"},
+      {kEarlierTwin, "{\"my\": \"earlier results\"}"}}},
 };
 
 enum class WayOut { Benchmark, Close, Exit, Stop, CloseDuringRun };
@@ -100,6 +133,8 @@ void ExpectUsersFilesSafe(const InstalledMachine& m, const Scenario& s, const st
   const std::string program = InstalledMachine::kProgram;
   EXPECT_EQ(files.ReadBytes(program + "qordemo1.dem"), "shipped demo 1") << where;
   EXPECT_EQ(files.ReadBytes(program + "qordemo2.dem"), "shipped demo 2") << where;
+  for (const auto& [path, bytes] : s.kept)
+    EXPECT_EQ(files.ReadBytes(path), bytes) << where << ": " << path;
   // Nothing half-written of ours is left anywhere.
   for (const auto& [path, bytes] : files.Files()) {
     EXPECT_EQ(path.find(platform::FileSystem::kTemporaryEnding), std::string::npos)

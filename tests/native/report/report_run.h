@@ -1,5 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +18,23 @@ namespace tamsendor::report::testing {
 
 inline constexpr char kResults[] = "D:\\Benchmarks\\";
 inline constexpr char kReport[] = "D:\\Benchmarks\\result_2007_11_23__21_05_07.htm";
+inline constexpr char kTwin[] = "D:\\Benchmarks\\result_2007_11_23__21_05_07.json";
+
+// Compares with the stored file in gold/; TAMSENDOR_UPDATE_GOLD=1 writes it instead (then read
+// it through before committing).
+inline void ExpectGold(const std::string& name, const std::string& bytes) {
+  const std::filesystem::path gold =
+      std::filesystem::path(TAMSENDOR_TEST_DATA_DIR) / "report" / "gold" / name;
+  if (std::getenv("TAMSENDOR_UPDATE_GOLD") != nullptr) {
+    std::ofstream(gold, std::ios::binary) << bytes;
+    return;
+  }
+  std::ifstream in(gold, std::ios::binary);
+  ASSERT_TRUE(in) << "missing " << gold;
+  std::stringstream expected;
+  expected << in.rdbuf();
+  EXPECT_EQ(bytes, expected.str()) << name;
+}
 
 // A whole benchmark as the main window runs it, on fakes: the simulated game leaves the result
 // files that `figures` give, run by run ("" for a run that leaves none, anything else starting
@@ -24,7 +47,8 @@ struct ReportRun {
       const sysinfo::DirectXFacts& directX = h.directx.Facts();
       collection.WriteReportHeader({h.start.FileStamp(), h.start.DisplayStamp(), "Korvalin demo 1",
                                     "Maximum", "ATI Radeon X1950 Pro", directX.DisplayMemory,
-                                    directX.DriverVersion, directX.Sound});
+                                    directX.DriverVersion, directX.Sound, h.start.IsoStamp(),
+                                    "1.2.0.0"});
     };
     h.collect = [this](const core::RunState& progress) {
       h.Record(progress);
@@ -53,6 +77,7 @@ struct ReportRun {
   }
 
   std::string Saved() const { return h.files.ReadBytes(kReport).value_or("<no report>"); }
+  std::string SavedTwin() const { return h.files.ReadBytes(kTwin).value_or("<no twin>"); }
 
   bench::testing::BenchHarness h;
   fakes::FakeHostFacts host;

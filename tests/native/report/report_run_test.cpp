@@ -1,33 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "tests/native/report/report_run.h"
 
 namespace tamsendor::report {
 namespace {
 
+using testing::ExpectGold;
 using testing::kReport;
 using testing::ReportRun;
-
-// Compares with the stored page; TAMSENDOR_UPDATE_GOLD=1 writes it instead (then read it
-// through before committing).
-void ExpectGold(const std::string& name, const std::string& bytes) {
-  const std::filesystem::path gold =
-      std::filesystem::path(TAMSENDOR_TEST_DATA_DIR) / "report" / "gold" / name;
-  if (std::getenv("TAMSENDOR_UPDATE_GOLD") != nullptr) {
-    std::ofstream(gold, std::ios::binary) << bytes;
-    return;
-  }
-  std::ifstream in(gold, std::ios::binary);
-  ASSERT_TRUE(in) << "missing " << gold;
-  std::stringstream expected;
-  expected << in.rdbuf();
-  EXPECT_EQ(bytes, expected.str()) << name;
-}
 
 TEST(ReportRunTest, OneRunAtOneResolution) {
   ReportRun r;

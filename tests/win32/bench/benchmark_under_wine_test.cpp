@@ -105,7 +105,8 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
        [] { return std::optional<std::string>("qordemo1"); },
        [this] {
          collection.WriteReportHeader({start.FileStamp(), start.DisplayStamp(), "Korvalin demo 1",
-                                       "Maximum", "", "indeterminable", "", ""});
+                                       "Maximum", "", "indeterminable", "", "", start.IsoStamp(),
+                                       "1.2.0.0"});
        }}};
 };
 

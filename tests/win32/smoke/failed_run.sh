@@ -51,3 +51,19 @@ scores=$(grep -c '<b>Score = [0-9]* FPS</b><br>' "$report")
 grep -q 'Average score = ' "$report" || fail "the report has no average"
 wait_for 10 cmp -s "$cfg" "$users_file" || fail "the user's autoexec.cfg is not back"
 echo "report $(basename "$report") holds 2 runs and their average"
+
+# Its twin for other programs, beside it, with run 2 as null; the results tool lists it and
+# compares it with itself.
+twin="${report%.htm}.json"
+[ -f "$twin" ] || fail "no results file beside the report"
+iconv -f utf-8 -t utf-8 "$twin" >/dev/null || fail "the results file is not UTF-8"
+grep -q '^        null,$' "$twin" || fail "run 2 is not null in the results file"
+listing=$(wine "$bin/tamsendor-results.exe" list "$(winepath -w "$program/Benchmark")" 2>&1 |
+  tr -d '\r')
+echo "$listing"
+grep -q "^[0-9-]* [0-9:]*  1280x1024   .*  $(basename "$twin")\$" <<<"$listing" ||
+  fail "tamsendor-results does not list the benchmark"
+comparison=$(wine "$bin/tamsendor-results.exe" compare "$(winepath -w "$twin")" \
+  "$(winepath -w "$twin")" 2>&1 | tr -d '\r')
+grep -q '^1280x1024 .* +0.0%$' <<<"$comparison" || fail "the comparison is not +0.0%: $comparison"
+echo "results file $(basename "$twin") listed and compared"

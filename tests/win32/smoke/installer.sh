@@ -36,7 +36,8 @@ printf 'bind "F5" "jpeg"\r\n' >"$game/ep2/cfg/autoexec.cfg"
 game_before=$(cd "$game" && find . -type f -print0 | sort -z | xargs -0 sha1sum)
 
 wine "$setup" /S >/dev/null 2>&1 </dev/null || fail "the silent setup failed"
-for file in tamsendor.exe tamsendor_update.exe Help.pdf qordemo1.dem qordemo2.dem uninstall.exe; do
+for file in tamsendor.exe tamsendor_update.exe tamsendor-results.exe Help.pdf qordemo1.dem qordemo2.dem \
+  uninstall.exe; do
   [ -f "$program/$file" ] || fail "setup did not install $file"
 done
 cmp -s "$bin/tamsendor.exe" "$program/tamsendor.exe" || fail "the installed program is not the build's"
@@ -95,7 +96,7 @@ wine "$program/uninstall.exe" /S >/dev/null 2>&1 </dev/null
 uninstalled() { [ ! -f "$program/uninstall.exe" ] && ! reg_has "$entry"; }
 wait_for 60 uninstalled || fail "the uninstaller did not finish within 60 s"
 sleep 1
-for file in tamsendor.exe tamsendor_update.exe Help.pdf qordemo1.dem qordemo2.dem; do
+for file in tamsendor.exe tamsendor_update.exe tamsendor-results.exe Help.pdf qordemo1.dem qordemo2.dem; do
   [ -f "$program/$file" ] && fail "the uninstaller left $file"
 done
 [ -f "$link" ] && fail "the uninstaller left the shortcut"
