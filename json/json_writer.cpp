@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <unordered_set>
 
 #include "text/utf8.h"
 
@@ -9,9 +10,10 @@ namespace tamsendor::json {
 
 namespace {
 
-void WriteString(std::string& out, std::string_view utf8) {
+// The string as JSON text, quotes included; bytes that are no UTF-8 become U+FFFD.
+std::string Quoted(std::string_view utf8) {
   static constexpr char kHex[] = "0123456789abcdef";
-  out += '"';
+  std::string out = "\"";
   for (std::size_t at = 0; at < utf8.size();) {
     const char32_t c = text::NextCharacter(utf8, at);
     switch (c) {
@@ -41,6 +43,7 @@ void WriteString(std::string& out, std::string_view utf8) {
     }
   }
   out += '"';
+  return out;
 }
 
 void WriteNumber(std::string& out, double number) {
@@ -69,23 +72,31 @@ void WriteValue(std::string& out, const Value& value, int depth) {
       WriteNumber(out, value.number);
       break;
     case Value::Kind::String:
-      WriteString(out, value.text);
+      out += Quoted(value.text);
       break;
     case Value::Kind::Array:
     case Value::Kind::Object: {
       const bool object = value.kind == Value::Kind::Object;
+      // Two keys that differ only in bytes that are no UTF-8 are written alike; the first of
+      // them is kept, so that the text never holds a key twice.
+      std::unordered_set<std::string> keys;
+      bool first = true;
       out += object ? '{' : '[';
       for (std::size_t i = 0; i < value.items.size(); ++i) {
-        if (i > 0)
+        std::string key;
+        if (object && !keys.insert(key = Quoted(value.keys[i])).second)
+          continue;
+        if (!first)
           out += ',';
+        first = false;
         newLine(depth + 1);
         if (object) {
-          WriteString(out, value.keys[i]);
+          out += key;
           out += ": ";
         }
         WriteValue(out, value.items[i], depth + 1);
       }
-      if (!value.items.empty())
+      if (!first)
         newLine(depth);
       out += object ? '}' : ']';
       break;

@@ -65,6 +65,10 @@ TEST(JsonWriterTest, StringsAndNumbersAlwaysMakeValidJson) {
     EXPECT_EQ(text, std::string(c.text) + "\n") << c.text;
     EXPECT_TRUE(Read(text).has_value()) << c.text;
   }
+  // Keys alike once their bad bytes are replaced: the text still holds each key once.
+  Value keys = Value::Object();
+  keys.Set("a\xFF", Value::Number(1)).Set("a\xFE", Value::Number(2)).Set("b", Value::Number(3));
+  EXPECT_EQ(Write(keys), "{\n  \"a\xEF\xBF\xBD\": 1,\n  \"b\": 3\n}\n");
   // Shortest form, exact value.
   EXPECT_EQ(Read(Write(Value::Number(0.1 + 0.2)))->number, 0.1 + 0.2);
 }
