@@ -2,7 +2,18 @@
 
 option(TAMSENDOR_SANITIZE "Build with AddressSanitizer and UBSan (native test builds)" OFF)
 
-if(TAMSENDOR_SANITIZE AND NOT WIN32)
+option(TAMSENDOR_FUZZ "Build the libFuzzer harnesses of fuzz/ (clang; scripts/fuzz.sh)" OFF)
+
+if(TAMSENDOR_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "The fuzz harnesses need clang (scripts/fuzz.sh configures it).")
+  endif()
+  # Every library with the fuzzer's coverage and both sanitizers; undefined behaviour ends the
+  # run, so that libFuzzer keeps the input.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+elseif(TAMSENDOR_SANITIZE AND NOT WIN32)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ libgtest-dev clang-format
+  clang libclang-rt-14-dev
   g++-mingw-w64-x86-64
   wine wine64 xvfb xdotool openbox imagemagick x11-utils nsis
   chromium poppler-utils
