@@ -13,6 +13,8 @@ namespace tamsendor::news {
 
 namespace {
 
+constexpr std::size_t kDeepestIndent = 16;
+
 char Lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -52,10 +54,12 @@ constexpr std::array<NamedEntity, 53> kEntities{{
 
 // A character reference at text[at] ('&'): its code point and length, or 0 when it is none.
 std::size_t ReadReference(std::string_view text, std::size_t at, char32_t& point) {
-  const auto semicolon = text.find(';', at);
-  if (semicolon == std::string_view::npos || semicolon - at > 12)
+  // Looked for nearby only: a page of '&' without ';' must not take time that grows with the
+  // square of its size.
+  const auto semicolon = text.substr(at, 13).find(';');
+  if (semicolon == std::string_view::npos)
     return 0;
-  const std::string_view body = text.substr(at + 1, semicolon - at - 1);
+  const std::string_view body = text.substr(at + 1, semicolon - 1);
   if (body.size() >= 2 && body[0] == '#') {
     const bool hex = Lower(body[1]) == 'x';
     const std::string_view digits = body.substr(hex ? 2 : 1);
@@ -241,7 +245,8 @@ class Writer {
       lists_.push_back(name == "ol" ? 1 : 0);
     } else if (name == "li") {
       Break(1);
-      const std::size_t depth = std::max<std::size_t>(lists_.size(), 1);
+      // Indented by nesting, up to a depth no real page reaches.
+      const std::size_t depth = std::clamp<std::size_t>(lists_.size(), 1, kDeepestIndent);
       std::string marker(4 * (depth - 1), ' ');
       if (!lists_.empty() && lists_.back() > 0)
         marker += std::to_string(lists_.back()++) + ". ";
@@ -310,11 +315,19 @@ class Writer {
     return run;
   }
 
-  // Appends to the last run when the style is the same.
+  // Appends to the last run when the style is the same. Once the text would grow past
+  // kTextLimit, nothing more is added.
   void Append(std::string_view text, ui::TextRun style) {
-    if (text.empty())
+    if (text.empty() || full_)
       return;
-    if (text_.runs.empty() || !SameStyle(text_.runs.back(), style)) {
+    const bool newRun = text_.runs.empty() || !SameStyle(text_.runs.back(), style);
+    const std::size_t adding = text.size() + (newRun ? style.link.size() : 0);
+    if (size_ + adding > kTextLimit) {
+      full_ = true;
+      return;
+    }
+    size_ += adding;
+    if (newRun) {
       style.text = text;
       text_.runs.push_back(std::move(style));
     } else {
@@ -387,6 +400,8 @@ class Writer {
 
   std::string_view pageAddress_;
   ui::RichText text_;
+  std::size_t size_ = 0;  // the bytes of the runs' texts and links
+  bool full_ = false;     // kTextLimit reached
   std::string link_;
   std::vector<int> headings_;
   std::vector<int> lists_;  // per open list: the next number, or 0 for bullets

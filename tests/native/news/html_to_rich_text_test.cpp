@@ -124,5 +124,38 @@ TEST(HtmlToRichTextTest, AHugePageIsCutAtTheLimit) {
   EXPECT_NE(static_cast<unsigned char>(last.back()) & 0xC0, 0xC0) << last;
 }
 
+// Pages well under the page limit whose text would grow with the square of their size, found by
+// fuzzing: each stays within the text limit, and reads as it should up to there.
+TEST(HtmlToRichTextTest, NoPageMakesTextBeyondItsLimit) {
+  const auto size = [](const ui::RichText& text) {
+    std::size_t bytes = 0;
+    for (const auto& run : text.runs)
+      bytes += run.text.size() + run.link.size();
+    return bytes;
+  };
+  std::string lists;
+  for (int i = 0; i < 23500; ++i)
+    lists += "<ul>";
+  for (int i = 0; i < 23500; ++i)
+    lists += "<li>x";
+  const ui::RichText nested = HtmlToRichText(lists, kPage);
+  EXPECT_LE(size(nested), kTextLimit);
+  // The indent stops growing at a depth no real page reaches.
+  EXPECT_EQ(nested.runs.front().text.substr(0, 65), std::string(60, ' ') + "\xE2\x80\xA2 x");
+  EXPECT_EQ(nested.runs.front().text.find(std::string(61, ' ')), std::string::npos);
+
+  std::string link = "<a href=https://x.example/" + std::string(100000, 'a') + ">";
+  for (int i = 0; i < 20000; ++i)
+    link += "x<b>y</b>";
+  const ui::RichText links = HtmlToRichText(link, kPage);
+  EXPECT_LE(size(links), kTextLimit);
+  EXPECT_EQ(links.runs.front().text, "x");
+
+  // A page of '&' without ';' reads as the text it is.
+  const ui::RichText ampersands = HtmlToRichText(std::string(400000, '&'), kPage);
+  ASSERT_EQ(ampersands.runs.size(), 1u);
+  EXPECT_EQ(ampersands.runs[0].text, std::string(400000, '&'));
+}
+
 }  // namespace
 }  // namespace tamsendor::news
