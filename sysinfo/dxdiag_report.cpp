@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "text/utf8.h"
+
 namespace tamsendor::sysinfo {
 
 namespace {
@@ -59,7 +61,8 @@ class Searches {
   explicit Searches(std::string_view text) : lines_(SplitLines(text)) {}
 
   // The value of the first line from here on that holds `key`, cut from its `from`-th
-  // character (counted from 1); nullopt when no line holds it, and the place stays.
+  // character (counted from 1, in characters, so that a cut never splits one); nullopt when no
+  // line holds it, and the place stays.
   std::optional<std::string> Find(std::string_view key, std::size_t from) {
     std::size_t at = at_;
     if (at >= lines_.size())
@@ -72,7 +75,10 @@ class Searches {
       value = WithoutLeadingBlanks(ValueOf(lines_[at]));
     }
     at_ = at;
-    return std::string(value.size() >= from - 1 ? value.substr(from - 1) : std::string_view{});
+    std::size_t cut = 0;
+    for (std::size_t skipped = 0; skipped + 1 < from && cut < value.size(); ++skipped)
+      text::NextCharacter(value, cut);
+    return std::string(value.substr(cut));
   }
 
  private:

@@ -56,6 +56,16 @@ TEST(DxDiagReportTest, TheFourSearchesKeepTheBlankAfterTheColonButTheSoundDoesNo
               "Speakers (Realtek High Definition Audio)", "LF");
 }
 
+// The value is cut by characters: a key after text in another script must not leave half a
+// character (found by fuzzing).
+TEST(DxDiagReportTest, TheCutCountsCharactersNotBytes) {
+  const DirectXFacts facts = ReadDxDiagReport(
+      "yx\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+      "Card name: X\n");
+  // A line without "=" loses its first character; then ten go: "x", five of "\xC3\xA9", "Card".
+  EXPECT_EQ(facts.CardName, " name: X");
+}
+
 TEST(DxDiagReportTest, WhatTheSearchesFindInReportsOfTheirKind) {
   const struct {
     const char* what;
