@@ -35,7 +35,10 @@ void GameRecovery::CheckLeftoverAutoexec() {
     return;
   // An autoexec_old.cfg beside it is the user's file; the next restore puts it back.
   if (leftover && dialogs_.ConfirmYesNo(kLeftoverQuestion)) {
-    files_.RemoveFile(folders_.GameCfgFolder + "autoexec.cfg");
+    // The question may have waited a long time: a file the user has put there meanwhile is
+    // theirs, and stays.
+    if (autoexec_.GeneratedFilePresent())
+      files_.RemoveFile(folders_.GameCfgFolder + "autoexec.cfg");
     WriteNoErrorWarning("0");
   }
 }

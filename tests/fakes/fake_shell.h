@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ class FakeDialogs : public platform::Dialogs {
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   std::deque<bool> answers;  // Yes = true; an unscripted question is answered No
+  // Runs while a question waits for its answer: what the user does in the meantime.
+  std::function<void()> whileAsked;
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   bool Choose(const std::string& question, const std::string& first,
@@ -33,6 +36,8 @@ class FakeDialogs : public platform::Dialogs {
   std::vector<std::string> choices;  // "first/second" button captions of each Choose
   bool ConfirmYesNo(const std::string& question) override {
     questions.push_back(question);
+    if (whileAsked)
+      whileAsked();
     if (answers.empty())
       return false;
     const bool answer = answers.front();

@@ -59,6 +59,18 @@ TEST(GameRecoveryTest, TheStartUpQuestion) {
   }
 }
 
+// The user puts their own autoexec.cfg in place while the question waits, then answers Yes: the
+// question was about the file that was there when it was asked (found by fuzzing).
+TEST(GameRecoveryTest, AFileTheUserPutsThereDuringTheQuestionStays) {
+  GameFolder g;
+  g.files.AddFile(g.Cfg(), ComposeAutoexecText({}));
+  g.dialogs.answers = {true};
+  g.dialogs.whileAsked = [&g] { g.files.AddFile(g.Cfg(), kUsersFile); };
+  g.recovery.CheckLeftoverAutoexec();
+  ASSERT_EQ(g.dialogs.questions.size(), 1u);
+  EXPECT_EQ(g.Read(g.Cfg()), kUsersFile);
+}
+
 TEST(GameRecoveryTest, TheQuestionsExactWords) {
   GameFolder g;
   g.files.AddFile(g.Cfg(), ComposeAutoexecText({}));
