@@ -53,6 +53,7 @@ void BenchmarkStart::OfferToStartSteam() {
         "Please wait while the Steam successfully loaded. After that click RUN again.");
     cp2_.CurrentDirectory = folders_.SteamFolder;
     cp2_.CommandLine = folders_.SteamFolder + "steam.exe";
+    cp2_.Program = cp2_.CommandLine;
     try {
       cp2_.Run();
     } catch (const platform::OsError&) {

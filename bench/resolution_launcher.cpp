@@ -63,6 +63,7 @@ void ResolutionLauncher::Launch(std::string_view tag, std::string_view width,
   LaunchLine_ = BuildLaunchLine(folders_.SteamFolder, width, height, fragments_, demoName_);
   cp_.CurrentDirectory = folders_.SteamFolder;
   cp_.CommandLine = LaunchLine_;
+  cp_.Program = folders_.SteamFolder + "steam.exe";
   try {
     cp_.Run();
   } catch (const platform::OsError&) {

@@ -21,7 +21,9 @@ void TJvCreateProcess::Run() {
     throw RunnerBusyError();
 
   platform::ProcessStart start;
-  start.commandLine = QuoteProgramPart(CommandLine);
+  start.commandLine = Program.empty() || CommandLine.rfind(Program, 0) != 0
+                          ? QuoteProgramPart(CommandLine)
+                          : QuoteProgram(CommandLine, Program);
   start.currentDirectory = Trim(CurrentDirectory);
   start.priority = Priority;
   start.hidden = true;
@@ -38,6 +40,12 @@ void TJvCreateProcess::Run() {
     if (OnTerminate)
       OnTerminate(*this, exitCode);
   });
+}
+
+std::string QuoteProgram(const std::string& commandLine, const std::string& program) {
+  if (program.find_first_of(" \t") == std::string::npos)
+    return commandLine;
+  return "\"" + program + "\"" + commandLine.substr(program.size());
 }
 
 std::string QuoteProgramPart(const std::string& commandLine) {

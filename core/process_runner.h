@@ -46,6 +46,9 @@ class TJvCreateProcess {
 
  public:
   std::string CommandLine;
+  // The program CommandLine starts with, when the caller knows it exactly: it is then quoted as
+  // a whole, whatever its folders' names hold. Empty: QuoteProgramPart finds it.
+  std::string Program;
   std::string CurrentDirectory;
   platform::ProcessPriority Priority;
   bool WaitForTerminate = true;
@@ -58,6 +61,10 @@ class TJvCreateProcess {
 // The program part ends at the first ".exe" followed by a blank or the end; it is quoted when it
 // contains a blank and is not quoted already. Anything else is returned unchanged.
 std::string QuoteProgramPart(const std::string& commandLine);
+
+// The command line with its program part `program` (which it starts with) quoted when that holds
+// a blank, so that exactly that program starts even when a folder's name holds ".exe ".
+std::string QuoteProgram(const std::string& commandLine, const std::string& program);
 
 }  // namespace tamsendor::core
 

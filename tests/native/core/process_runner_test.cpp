@@ -52,6 +52,23 @@ TEST_F(RunnerFixture, StartsHiddenWithItsPriorityTrimmedFolderAndQuotedProgram) 
   EXPECT_EQ(cp.CommandLine, "C:/Program Files (x86)/Steam/steam.exe -applaunch 420");
 }
 
+// A folder whose name holds ".exe " would end the guessed program part there, and Windows would
+// start "C:/Games.exe" (found by fuzzing): the program the caller names is quoted whole.
+TEST_F(RunnerFixture, TheProgramTheCallerNamesIsQuotedWhole) {
+  TJvCreateProcess cp(launcher, ProcessPriority::Idle);
+  cp.WaitForTerminate = false;
+  cp.CommandLine = "C:/Games.exe Folder/Steam/steam.exe -applaunch 420";
+  cp.Program = "C:/Games.exe Folder/Steam/steam.exe";
+  cp.Run();
+  cp.CommandLine = "c:/steam/steam.exe -applaunch 420";
+  cp.Program = "c:/steam/steam.exe";
+  cp.Run();
+  ASSERT_EQ(launcher.starts().size(), 2u);
+  EXPECT_EQ(launcher.starts()[0].commandLine,
+            "\"C:/Games.exe Folder/Steam/steam.exe\" -applaunch 420");
+  EXPECT_EQ(launcher.starts()[1].commandLine, "c:/steam/steam.exe -applaunch 420");
+}
+
 TEST_F(RunnerFixture, NoticeComesOnTheUiThreadAfterTheRunnerIsReadyAgain) {
   TJvCreateProcess cp(launcher, ProcessPriority::Idle);
   cp.CommandLine = "game.exe";
