@@ -13,8 +13,12 @@ constexpr int kCustom = 2;
 constexpr char kShipped1[] = "qordemo1.dem";
 constexpr char kShipped2[] = "qordemo2.dem";
 
-// What the console takes in "+timedemoquit NAME" without quoting.
+// What the console takes in "+timedemoquit NAME" without quoting. The engine reads a word that
+// starts with "-" as an option of its own, not as the demo: "+timedemoquit -novid" would run
+// no demo and pass an option the user never chose.
 bool ConsoleSafe(std::string_view name) {
+  if (!name.empty() && name.front() == '-')
+    return false;
   for (char c : name) {
     const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
                     c == '_' || c == '-' || c == '.';

@@ -74,6 +74,19 @@ TEST(DemoInstallerTest, TheUsersDemo) {
   }
 }
 
+// The name the console is given: one word it takes as the demo, or none (found by fuzzing: a
+// file named like an option).
+TEST(DemoInstallerTest, TheDemoNameIsOneWordTheConsoleTakesAsTheDemo) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"mine.dem", "mine"}, {"my-run_2.v1.DEM", "my-run_2.v1"},
+      {"-novid.dem", ""},   {"+quit.dem", ""},
+      {"my demo.dem", ""},  {"run;quit.dem", ""},
+      {".dem", ""},         {"mine.txt", ""},
+  };
+  for (const auto& [file, name] : cases)
+    EXPECT_EQ(DemoInstaller::DemoNameOf(file), name) << file;
+}
+
 // A file under a shipped name that is not our file is the user's: no placing, clean-up or other
 // choice removes it, and it is replaced by ours only when the user says so.
 TEST(DemoInstallerTest, TheUsersFileUnderAShippedNameIsTheirs) {
