@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/path_text.h"
 #include "fuzz/fuzz_check.h"
 #include "sysinfo/dxdiag_report.h"
 #include "text/utf8.h"
@@ -26,14 +27,6 @@ constexpr std::size_t kLineEndCheckLimit = 64 * 1024;
 enum Key : std::size_t { kCardName, kDisplayMemory, kDriverVersion, kSound, kKeyCount };
 constexpr std::array<std::string_view, kKeyCount> kKeys{
     "card name:", "display memory:", "driver version:", "description:"};
-
-std::string Lowered(std::string_view text) {
-  std::string lowered(text);
-  for (char& c : lowered)
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  return lowered;
-}
 
 // The report's lines, each end (CR LF, LF or CR) taken off. A report may be a sample of 160 KB:
 // the line ends are found with memchr, not compared byte by byte under the fuzzer's coverage.
@@ -178,7 +171,7 @@ bool SameFacts(const sysinfo::DirectXFacts& a, const sysinfo::DirectXFacts& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const std::string lowered = Lowered(text);
+  const std::string lowered = tamsendor::platform::FoldCase(text);
   const Lines lines(text, lowered);
   const sysinfo::DirectXFacts facts = sysinfo::ReadDxDiagReport(text);
   for (std::size_t k = 0; k < kKeyCount; ++k)

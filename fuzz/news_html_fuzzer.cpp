@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/path_text.h"
 #include "core/maker.h"
 #include "fuzz/fuzz_check.h"
 #include "news/html_to_rich_text.h"
@@ -76,14 +77,6 @@ std::string_view Pick(const std::array<std::string_view, N>& values, std::uint8_
   return values[choice % N];
 }
 
-std::string Lowered(std::string_view text) {
-  std::string lowered(text);
-  for (char& c : lowered)
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  return lowered;
-}
-
 bool StartsWithMark(std::string_view bytes) {
   for (const ByteOrderMark& mark : kMarks)
     if (bytes.starts_with(mark.bytes))
@@ -112,7 +105,7 @@ bool HasControlCharacter(std::string_view utf8) {
 
 // Checked apart from IsWebAddress, which the reader itself relies on.
 bool LooksLikeWebAddress(std::string_view address) {
-  const std::string lowered = Lowered(address.substr(0, 8));
+  const std::string lowered = tamsendor::platform::FoldCase(address.substr(0, 8));
   if (!lowered.starts_with("http://") && !lowered.starts_with("https://"))
     return false;
   for (const char c : address)
@@ -197,7 +190,7 @@ std::string AsBrowserReadsIt(std::string_view href) {
       continue;
     cleaned += c;
   }
-  return Lowered(cleaned);
+  return tamsendor::platform::FoldCase(cleaned);
 }
 
 void CheckLink(std::string_view href, std::string_view pageAddress) {

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/path_text.h"
 #include "fuzz/fuzz_check.h"
 #include "update/update_info.h"
 #include "update/version_number.h"
@@ -29,14 +30,6 @@ bool IsDigit(char c) {
 
 bool IsAsciiLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-std::string Lowered(std::string_view text) {
-  std::string lowered(text);
-  for (char& c : lowered)
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  return lowered;
 }
 
 int Sign(int order) {
@@ -62,7 +55,7 @@ bool LooksLikeUpdateAddress(std::string_view address) {
   for (const char c : address)
     if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7F)
       return false;
-  const std::string lowered = Lowered(address);
+  const std::string lowered = tamsendor::platform::FoldCase(address);
   const bool secure = lowered.starts_with("https://");
   if (!secure && !lowered.starts_with("http://"))
     return false;
@@ -172,8 +165,9 @@ void CheckKeyCase(std::string_view text, const UpdateInfo& info) {
                    swapped.files[i].sha256 == info.files[i].sha256,
                "keys are read without regard to case: the same files");
   // A message may span lines that look like keys: only their case may differ.
-  FUZZ_CHECK(Lowered(swapped.message) == Lowered(info.message),
-             "keys are read without regard to case: the same message");
+  FUZZ_CHECK(
+      tamsendor::platform::FoldCase(swapped.message) == tamsendor::platform::FoldCase(info.message),
+      "keys are read without regard to case: the same message");
 }
 
 // --- Version numbers ---

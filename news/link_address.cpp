@@ -1,19 +1,13 @@
 #include "news/link_address.h"
 
+#include "platform/path_text.h"
+
 namespace tamsendor::news {
 
 namespace {
 
 bool IsAsciiAlpha(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-std::string Lowered(std::string_view text) {
-  std::string lowered(text);
-  for (char& c : lowered)
-    if (c >= 'A' && c <= 'Z')
-      c = static_cast<char>(c - 'A' + 'a');
-  return lowered;
 }
 
 // The scheme of an absolute address ("http", "javascript"), lowered; empty for a relative one.
@@ -24,7 +18,7 @@ std::string SchemeOf(std::string_view address) {
   for (char c : address.substr(0, colon))
     if (!IsAsciiAlpha(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.')
       return {};
-  return Lowered(address.substr(0, colon));
+  return platform::FoldCase(address.substr(0, colon));
 }
 
 // What a browser makes of an href before reading it: blanks at either end go, and tabs and line

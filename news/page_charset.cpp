@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/path_text.h"
 #include "text/utf8.h"
 
 namespace tamsendor::news {
@@ -11,17 +12,6 @@ namespace {
 
 constexpr char32_t kReplacement = text::kReplacementCharacter;
 using text::AppendUtf8;
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string Lowered(std::string_view text) {
-  std::string lowered(text);
-  for (char& c : lowered)
-    c = Lower(c);
-  return lowered;
-}
 
 std::string_view Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(" \t\r\n\"'");
@@ -33,7 +23,7 @@ std::string_view Trimmed(std::string_view text) {
 
 // The value of "charset=" in a Content-Type or a <meta> content, up to its end.
 std::string CharsetParameter(std::string_view text) {
-  const std::string lowered = Lowered(text);
+  const std::string lowered = platform::FoldCase(text);
   const auto at = lowered.find("charset=");
   if (at == std::string::npos)
     return {};
@@ -44,7 +34,7 @@ std::string CharsetParameter(std::string_view text) {
 
 // A <meta charset> or <meta http-equiv content="...; charset=..."> in the page's first kilobyte.
 std::string DeclaredCharset(std::string_view bytes) {
-  const std::string head = Lowered(bytes.substr(0, 1024));
+  const std::string head = platform::FoldCase(bytes.substr(0, 1024));
   for (auto meta = head.find("<meta"); meta != std::string::npos;
        meta = head.find("<meta", meta + 5)) {
     const auto end = head.find('>', meta);
@@ -133,7 +123,8 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
 }  // namespace
 
 bool IsHtmlType(std::string_view contentType) {
-  const std::string type = Lowered(Trimmed(contentType.substr(0, contentType.find(';'))));
+  const std::string type =
+      platform::FoldCase(Trimmed(contentType.substr(0, contentType.find(';'))));
   return type == "text/html" || type == "application/xhtml+xml";
 }
 
