@@ -12,6 +12,7 @@
 #include "core/process_runner.h"
 #include "bench/resolution_launcher.h"
 #include "bench/run_sequencer.h"
+#include "platform/win32/text.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_host_facts.h"
 #include "platform/win32/win32_processes.h"
@@ -177,6 +178,44 @@ TEST_F(BenchmarkUnderWineTest, TwoResolutionsTwoRunsEach) {
   // The result files went with every run.
   EXPECT_FALSE(Exists(Mod("sourcebench.csv")));
   EXPECT_FALSE(Exists(Mod("sourcebench.txt")));
+}
+
+// Steam in a folder whose name holds ".exe ": unless the program part of a launch is quoted as a
+// whole, Windows starts "<temp>\\Games.exe" with the rest as its options. A program of that name
+// lies in wait, a copy of the stand-in client, which would log beside itself.
+class SteamBelowAFolderNamedLikeAProgram : public BenchmarkUnderWineTest {
+ protected:
+  SteamBelowAFolderNamedLikeAProgram() { steamBelowTemp = "Games.exe Folder\\Steam"; }
+};
+
+TEST_F(SteamBelowAFolderNamedLikeAProgram, StartsSteamAndTheGameFromThere) {
+  const std::string decoy = temp / "Games.exe";
+  ASSERT_TRUE(CopyFileW(win32::Widen(BuiltProgram("steam.exe")).c_str(),
+                        win32::Widen(decoy).c_str(), FALSE));
+  controls.Choose({0}, 1);
+
+  // Steam is not running: the program offers to start it, and the user says Yes.
+  dialogs.answers = {true};
+  start.BenchButtonClick();
+  ASSERT_EQ(dialogs.questions, std::vector<std::string>{"Error! The STEAM not running. Run now?"});
+  EXPECT_EQ(controls.StatusInfo.Caption(),
+            "Please wait while the Steam successfully loaded. After that click RUN again.");
+  ASSERT_TRUE(tamsendor::testing::PumpUntil(
+      [&] { return ProcessesBelowTemp(L"steam.exe").size() == 1; }, 10000))
+      << "status: " << controls.StatusInfo.Caption();
+
+  start.BenchButtonClick();
+  ASSERT_TRUE(tamsendor::testing::PumpUntil([&] { return finished; }, 60000))
+      << collected.size() << " runs collected; status: " << controls.StatusInfo.Caption();
+  Run("\"" + steamExe + "\" -shutdown");
+
+  EXPECT_FALSE(Exists(temp / "standin-steam.log")) << "the program in wait was started";
+  ASSERT_EQ(collected.size(), 1u);
+  EXPECT_NE(collected[0].result.find(",640,480,"), std::string::npos) << collected[0].result;
+  EXPECT_EQ(controls.StatusInfo.Caption(), "The benchmarking is successful.");
+  const auto steamLog = Lines(ReadText(steamFolder + "\\standin-steam.log").value_or(""));
+  ASSERT_GE(steamLog.size(), 2u);
+  EXPECT_NE(steamLog[1].find("-applaunch 420"), std::string::npos) << steamLog[1];
 }
 
 }  // namespace

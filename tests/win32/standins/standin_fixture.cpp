@@ -107,7 +107,7 @@ void StandinTest::InstallGame(const std::string& folder) {
 }
 
 void StandinTest::SetUp() {
-  steamFolder = temp / "Program Files (x86)\\Steam";
+  steamFolder = temp / steamBelowTemp;
   gameFolder = steamFolder + "\\steamapps\\common\\half-life 2 episode two";
   modFolder = gameFolder + "\\ep2";
   steamExe = steamFolder + "\\steam.exe";

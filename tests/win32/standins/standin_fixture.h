@@ -45,6 +45,9 @@ class StandinTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // Where Steam lies below the temporary folder; a fixture may choose another before SetUp.
+  std::string steamBelowTemp = "Program Files (x86)\\Steam";
+
   std::string steamFolder;  // each without a final separator
   std::string gameFolder;
   std::string modFolder;
