@@ -117,6 +117,22 @@ int CountSteps(const Scenario& s) {
   return steps;
 }
 
+// Runs a benchmark that a power cut ends before step `cut`; with `cut` past the last step, the
+// benchmark runs to its end.
+void RunCutBefore(InstalledMachine& m, int cut, int steps, const std::string& where) {
+  int step = 0;
+  Watch(m, [&] {
+    if (step++ == cut)
+      throw PowerCut{};
+  });
+  if (cut < steps) {
+    EXPECT_THROW(m.RunBenchmark(), PowerCut) << where;
+  } else {
+    m.RunBenchmark();
+  }
+  Watch(m, nullptr);
+}
+
 std::optional<std::string> Expected(const char* bytes) {
   return bytes == nullptr ? std::nullopt : std::optional<std::string>(bytes);
 }
@@ -207,17 +223,7 @@ TEST(CrashSafetyTest, StoppedAfterAnyStepThenStartedAgain) {
           InstalledMachine m;
           s.prepare(m);
           m.Start();
-          int step = 0;
-          Watch(m, [&] {
-            if (step++ == cut)
-              throw PowerCut{};
-          });
-          if (cut < steps) {
-            EXPECT_THROW(m.RunBenchmark(), PowerCut) << where;
-          } else {
-            m.RunBenchmark();
-          }
-          Watch(m, nullptr);
+          RunCutBefore(m, cut, steps, where);
           m.form.reset();                // gone, without any clean-up
           m.services.ui.RunUntilIdle();  // the game it launched plays on and ends
 
@@ -235,6 +241,55 @@ TEST(CrashSafetyTest, StoppedAfterAnyStepThenStartedAgain) {
   RecordProperty("restarts", runs);
 }
 
+// After a cut that left our autoexec.cfg in the game, the next start asks whether to delete it.
+// The user, meanwhile, puts a file of their own there: whatever the answer, that file stays, and
+// the one set aside before the cut waits beside it instead of going over it.
+TEST(CrashSafetyTest, TheUserWritesAutoexecWhileTheStartUpQuestionWaits) {
+  const char kWrittenMeanwhile[] = "// written while the question waited\r\n";
+  const Scenario& s = kScenarios[0];
+  const int steps = CountSteps(s);
+  int asked = 0;
+  for (int cut = 0; cut < steps; ++cut) {
+    for (bool yes : {true, false}) {
+      const std::string where =
+          "stopped before step " + std::to_string(cut) + (yes ? ", Yes" : ", No");
+      InstalledMachine m;
+      s.prepare(m);
+      m.Start();
+      RunCutBefore(m, cut, steps, where);
+      m.form.reset();
+      m.services.ui.RunUntilIdle();
+
+      bool wrote = false;
+      m.services.dialogs.answers = {yes};
+      m.services.dialogs.whileAsked = [&] {
+        if (m.services.dialogs.questions.back().rfind("Maybe the last time an error", 0) != 0)
+          return;
+        m.services.files.AddFile(InstalledMachine::Cfg("autoexec.cfg"), kWrittenMeanwhile);
+        wrote = true;
+      };
+      m.Start();
+      Leave(m, WayOut::Close);
+
+      const auto& files = m.services.files;
+      if (wrote) {
+        ++asked;
+        EXPECT_EQ(files.ReadBytes(InstalledMachine::Cfg("autoexec.cfg")), kWrittenMeanwhile)
+            << where;
+        EXPECT_EQ(files.ReadBytes(InstalledMachine::Cfg("autoexec_old.cfg")),
+                  InstalledMachine::kUsersAutoexec)
+            << where;
+      } else {
+        ExpectUsersFilesSafe(m, s, where);
+      }
+      if (::testing::Test::HasFailure())
+        return;
+    }
+  }
+  // The cuts after our file was written and before it went again ask the question.
+  EXPECT_GT(asked, 0);
+}
+
 // A fault of the program's own at any step: the crash layer puts the game back at once, as far as
 // it can, without a message; the next start finishes what it could not.
 TEST(CrashSafetyTest, AFaultAtAnyStepIsPutBackByTheCrashLayer) {
@@ -247,17 +302,7 @@ TEST(CrashSafetyTest, AFaultAtAnyStepIsPutBackByTheCrashLayer) {
         InstalledMachine m;
         s.prepare(m);
         m.Start();
-        int step = 0;
-        Watch(m, [&] {
-          if (step++ == cut)
-            throw PowerCut{};
-        });
-        if (cut < steps) {
-          EXPECT_THROW(m.RunBenchmark(), PowerCut) << where;
-        } else {
-          m.RunBenchmark();
-        }
-        Watch(m, nullptr);
+        RunCutBefore(m, cut, steps, where);
         const std::size_t messages = m.services.dialogs.messages.size();
         const bool putBack = m.form->PutGameBackAfterCrash();
         EXPECT_EQ(m.services.dialogs.messages.size(), messages) << where;
