@@ -113,7 +113,7 @@ class BenchmarkUnderWineTest : public standin::testing::StandinTest {
 
 TEST_F(BenchmarkUnderWineTest, TwoResolutionsTwoRunsEach) {
   standin::testing::TestProcess steamClient(steamExe, steamFolder);
-  ASSERT_TRUE(steamClient.started());
+  ASSERT_TRUE(steamClient.started()) << "error " << steamClient.startError();
   controls.Choose({0, 2}, 2);
 
   start.BenchButtonClick();

@@ -20,6 +20,8 @@ TestProcess::TestProcess(const std::string& commandLine, const std::string& curr
                      folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
+  } else {
+    startError_ = GetLastError();
   }
 }
 
@@ -135,7 +137,7 @@ std::optional<std::uint32_t> StandinTest::Run(const std::string& commandLine,
                                               const std::string& currentDirectory,
                                               DWORD timeoutMs) {
   TestProcess process(commandLine, currentDirectory);
-  EXPECT_TRUE(process.started()) << commandLine;
+  EXPECT_TRUE(process.started()) << commandLine << ": error " << process.startError();
   return process.Wait(timeoutMs);
 }
 

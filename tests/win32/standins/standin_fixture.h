@@ -23,6 +23,7 @@ class TestProcess {
   TestProcess& operator=(const TestProcess&) = delete;
 
   bool started() const { return process_ != nullptr; }
+  DWORD startError() const { return startError_; }  // GetLastError of a start that failed
   HANDLE handle() const { return process_; }
   // The exit code, or nullopt when it is still running after timeoutMs.
   std::optional<std::uint32_t> Wait(DWORD timeoutMs = 10000);
@@ -31,6 +32,7 @@ class TestProcess {
  private:
   HANDLE process_ = nullptr;
   ULONGLONG startedAt_ = 0;
+  DWORD startError_ = 0;
 };
 
 // A Steam folder and a game folder below a fresh temporary folder, with the built stand-ins

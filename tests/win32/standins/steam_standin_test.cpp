@@ -75,7 +75,7 @@ TEST_F(SteamStandinTest, WithoutTheGameExitsWithCode3) {
 
 TEST_F(SteamStandinTest, WithoutArgumentsStaysRunningUntilShutdown) {
   TestProcess client("\"" + steamExe + "\"", steamFolder);
-  ASSERT_TRUE(client.started());
+  ASSERT_TRUE(client.started()) << "error " << client.startError();
   EXPECT_EQ(WaitForInputIdle(client.handle(), 10000), 0u);
   // Wine reports input idle while it still loads the display driver for the first window.
   EXPECT_TRUE(
